@@ -1,0 +1,4 @@
+// Interference circles.
+#include "effects/effects.h"
+
+void drawinterference() {}

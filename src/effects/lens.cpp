@@ -1,0 +1,4 @@
+// Lens over the picture.
+#include "effects/effects.h"
+
+void drawlens() {}

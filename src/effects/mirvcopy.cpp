@@ -1,0 +1,4 @@
+// The picture copy shared by the lens and the rotozoomer.
+#include "effects/effects.h"
+
+void copymirv() {}

@@ -1,0 +1,4 @@
+// Rotozoomer.
+#include "effects/effects.h"
+
+void drawrotozoomer() {}

@@ -1,0 +1,5 @@
+// Sine scrollers.
+#include "effects/effects.h"
+
+void drawscrollers() {}
+int sinuss = 0;

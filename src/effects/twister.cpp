@@ -1,0 +1,4 @@
+// Twister.
+#include "effects/effects.h"
+
+void drawtwister() {}

@@ -1,0 +1,36 @@
+// Helpers shared by the test suites.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+// The scripted seam: what the clock reads, where the song stands, and what
+// render() asked of the platform.
+extern unsigned fakenow;
+extern int fakepos, fakerow;
+extern int fakesleeps, fakeupdates;
+
+// A 16-bit RGB565 software surface, cleared to 0.
+SDL_Surface* makesurface(int w, int h);
+inline Uint16* pixels(SDL_Surface* s) { return static_cast<Uint16*>(s->pixels); }
+
+// Gives the demo a fresh 320 x 240 screen (cleared to 0) and, once per
+// process, builds the start-up tables.
+void setupscreen();
+
+// Loads the generated pictures from the build's run directory, once per
+// process, after setupscreen(). Fails the test if they cannot be loaded.
+void loadrunpictures();
+
+// Puts the clock, the timeline state and the scene parameters back to the
+// values they hold before the first frame.
+void resetclock();
+
+// Runs a program and captures its standard error and exit status.
+struct RunResult {
+    int status;
+    std::string err;
+};
+RunResult runprogram(const std::string& command);
