@@ -21,8 +21,8 @@ inline Uint16* pixels(SDL_Surface* s) { return static_cast<Uint16*>(s->pixels); 
 void setupscreen();
 
 // Loads the generated pictures from the build's run directory, once per
-// process, after setupscreen(). Fails the test if they cannot be loaded.
-void loadrunpictures();
+// process, after setupscreen(). Returns "" or why they could not be loaded.
+std::string loadrunpictures();
 
 // Puts the clock, the timeline state and the scene parameters back to the
 // values they hold before the first frame.

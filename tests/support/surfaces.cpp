@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <array>
@@ -32,17 +31,18 @@ void setupscreen()
     }
 }
 
-void loadrunpictures()
+std::string loadrunpictures()
 {
     static std::string loaded = "not tried";
     if (loaded == "not tried") {
         char cwd[4096];
-        ASSERT_TRUE(getcwd(cwd, sizeof cwd));
-        ASSERT_EQ(chdir(DEMO_RUN_DIR), 0);
+        if (!getcwd(cwd, sizeof cwd) || chdir(DEMO_RUN_DIR) != 0)
+            return loaded = "cannot enter " DEMO_RUN_DIR;
         loaded = loadpictures();
-        ASSERT_EQ(chdir(cwd), 0);
+        if (chdir(cwd) != 0)
+            return loaded = "cannot go back to the working directory";
     }
-    ASSERT_EQ(loaded, "");
+    return loaded;
 }
 
 void resetclock()
