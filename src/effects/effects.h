@@ -32,3 +32,7 @@ void drawinterference(); // ao -120 (interference.cpp)
 void drawrotozoomer();   // ao -21 (rotozoomer.cpp)
 void drawtwister();      // ao -150 (twister.cpp)
 void drawlens();         // ao -20 (lens.cpp)
+
+// Working values of the scenes, left where the last pixel put them.
+extern int c0, c1;                       // interference.cpp
+extern int twt3, twd, twt2, txoffs, asd; // twister.cpp
