@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// Integer square root (tables.cpp). The int overload keeps every call on our
+// Integer square root (fsqrt.cpp). The int overload keeps every call on our
 // integer root: with _GNU_SOURCE glibc's math.h declares a float fsqrt(double).
 unsigned fsqrt(unsigned n);
 inline unsigned fsqrt(int n) { return fsqrt(static_cast<unsigned>(n)); }
