@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-// Integer square root (tables.cpp). The int overload keeps every call on our
+// Integer square root (fsqrt.cpp). The int overload keeps every call on our
 // integer root: with _GNU_SOURCE glibc's math.h declares a float fsqrt(double).
 unsigned fsqrt(unsigned n);
 inline unsigned fsqrt(int n) { return fsqrt(static_cast<unsigned>(n)); }
@@ -32,3 +32,7 @@ void drawinterference(); // ao -120 (interference.cpp)
 void drawrotozoomer();   // ao -21 (rotozoomer.cpp)
 void drawtwister();      // ao -150 (twister.cpp)
 void drawlens();         // ao -20 (lens.cpp)
+
+// Working values of the scenes, left where the last pixel put them.
+extern int c0, c1;                       // interference.cpp
+extern int twt3, twd, twt2, txoffs, asd; // twister.cpp

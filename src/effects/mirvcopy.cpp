@@ -1,4 +1,7 @@
-// The picture copy shared by the lens and the rotozoomer.
-#include "effects/effects.h"
+// The picture under the lens and the rotozoomer, copied whole once a frame.
+#include <cstring>
 
-void copymirv() {}
+#include "effects/effects.h"
+#include "runtime/runtime.h"
+
+void copymirv() { memcpy(screen->pixels, mirv->pixels, size * sizeof(Uint16)); }
