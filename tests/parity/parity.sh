@@ -23,7 +23,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 framebytes=153600 # 320 x 240 RGB565
-rowms=120         # the song's rows: speed 6 at 125 BPM
+rowms=120         # a row of the song (speed 6 at 125 BPM); any tempo would do
+origin=-16        # demotime at clock 0: the first row of the ARM build's song
 now=-50           # the clock at the last frame written, in ms
 total=0
 
@@ -52,9 +53,9 @@ frame()
 play()
 {
     local a=$1 b=$2
-    local start=$(((a + 16) * rowms))
+    local start=$(((a - origin) * rowms))
     now=$((start > now ? start : now + 50))
-    for ((d = a; d <= b; now += 50, d = now / rowms - 16)); do
+    for ((d = a; d <= b; now += 50, d = now / rowms + origin)); do
         frame "$d"
     done
     now=$((now - 50))
@@ -146,6 +147,7 @@ play 622 627    # warp to blank
 play 638 643    # blank to 1988
 play 894 900    # 1988 to the scrollers
 play 1150 1152
+play 1280 1282
 play 1404 1412  # scrollers to interference
 play 1499 1503  # "I FEEL SICK"
 play 1568 1572
@@ -175,8 +177,9 @@ play 3300 3301
 play 3497 3504  # the closing word kept at 3500, the end at 3501 and after
 compare play
 
-# Arrow-key skips move the song by whole positions (128 rows) while the clock
-# runs on; scenes entered in their middle keep what earlier scenes left.
+# Arrow-key skips move the song by one or more whole positions (128 rows)
+# while the clock runs on; scenes entered in their middle keep what earlier
+# scenes left. At each stop the song plays on for four ticks.
 skipstops=(
     -10 118 246 # into the fly-in above 240: no reset, it flies from where it is
     374 502     # past the warp's start: the car stays on green, now wobbling
