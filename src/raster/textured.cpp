@@ -53,9 +53,10 @@ void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2, SD
     }
     const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
     Uint16* dst = static_cast<Uint16*>(screen->pixels) + ymult[y];
-    // The texel of (u, v) is ((u >> 8) - (v >> 8) * 256) mod 65536: bits 8
-    // to 23 of u less bits 8 to 15 of v moved up a byte. Only low bits take
-    // part, so the words may wrap and the shift need not keep the sign.
+    // The texel of (u, v) is ((u >> 8) - (v >> 8) * 256) mod 65536, that is
+    // bits 8 to 23 of u less bits 8 to 15 of v where they stand. Only low
+    // bits take part, so the words may wrap and the shift need not keep the
+    // sign: per pixel one shift, one subtraction, one mask and a copy.
     for (; x < end; x++) {
         dst[x] = tex[((u >> 8) - (v & 0xFF00)) & 0xFFFF];
         u += du;

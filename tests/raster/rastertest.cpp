@@ -14,6 +14,31 @@ SDL_Surface* identitytexture()
     return t;
 }
 
+int drawn()
+{
+    int n = 0;
+    for (int i = 0; i < 76800; i++)
+        n += pixels(screen)[i] != 0;
+    return n;
+}
+
+std::vector<int> columns(int y)
+{
+    std::vector<int> c;
+    for (int x = 0; x < 320; x++)
+        if (at(x, y))
+            c.push_back(x);
+    return c;
+}
+
+std::vector<int> range(int from, int to)
+{
+    std::vector<int> c;
+    for (int x = from; x <= to; x++)
+        c.push_back(x);
+    return c;
+}
+
 void setcorners(int x1, int y1, int x2, int y2, int x3, int y3)
 {
     kx[0] = x1, ky[0] = y1;

@@ -6,17 +6,29 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
 #include "support.h"
 
+// A surface freed when it goes out of scope.
+using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+inline Surface owned(SDL_Surface* s) { return Surface(s, SDL_FreeSurface); }
+
 // A 256 x 256 texture whose texel i holds the value i, so a drawn pixel tells
 // which texel it took.
 SDL_Surface* identitytexture();
 
 inline Uint16 at(int x, int y) { return pixels(screen)[y * 320 + x]; }
+
+// How many screen pixels are not 0; which columns of row y are not 0; the
+// columns from to to.
+int drawn();
+std::vector<int> columns(int y);
+std::vector<int> range(int from, int to);
 
 // Puts corner k of a triangle at vertex k.
 void setcorners(int x1, int y1, int x2, int y2, int x3, int y3);

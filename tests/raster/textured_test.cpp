@@ -12,27 +12,6 @@ namespace
 
 SDL_Surface* tex() { return identitytexture(); }
 
-int drawn()
-{
-    int n = 0;
-    for (int i = 0; i < 76800; i++)
-        n += pixels(screen)[i] != 0;
-    return n;
-}
-
-// Columns drawn on row y, as first and count.
-std::pair<int, int> runof(int y)
-{
-    int first = -1, n = 0;
-    for (int x = 0; x < 320; x++)
-        if (at(x, y) != 0) {
-            if (first < 0)
-                first = x;
-            n++;
-        }
-    return {first, n};
-}
-
 // Texel value for texture coordinates (u, v) in 0 to 65535.
 Uint16 texel(int u, int v) { return Uint16((u >> 8) + ((-(v >> 8)) & 255) * 256); }
 
@@ -44,15 +23,14 @@ constexpr long U = 100 * 256, V = 200 * 256;
 TEST(Textured, KeepsClockwiseFacesAndCullsTheOthers)
 {
     setupscreen();
+    // Corners 0, 1, 2 run clockwise; every rotation of them keeps the winding.
     setcorners(10, 10, 60, 10, 10, 60);
-    drawtextrvect(0, 2, 1, U, V, U, V, U, V, tex());
-    EXPECT_EQ(drawn(), 0);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
-    EXPECT_GT(drawn(), 1000);
-    // Every rotation of the corner order keeps the winding.
-    setupscreen();
-    drawtextrvect(1, 2, 0, U, V, U, V, U, V, tex());
-    EXPECT_GT(drawn(), 1000);
+    int orders[6][3] = {{0, 2, 1}, {2, 1, 0}, {1, 0, 2}, {0, 1, 2}, {1, 2, 0}, {2, 0, 1}};
+    for (int n = 0; n < 6; n++) {
+        setupscreen();
+        drawtextrvect(orders[n][0], orders[n][1], orders[n][2], U, V, U, V, U, V, tex());
+        EXPECT_EQ(drawn(), n < 3 ? 0 : 1275) << "order " << n;
+    }
 }
 
 TEST(Textured, DegenerateTriangles)
@@ -62,7 +40,7 @@ TEST(Textured, DegenerateTriangles)
     setcorners(20, 10, 27, 24, 34, 38);
     drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
     for (int y = 10; y < 38; y++)
-        EXPECT_EQ(runof(y).second, 1) << "row " << y;
+        EXPECT_EQ(columns(y).size(), 1u) << "row " << y;
     EXPECT_EQ(drawn(), 28);
 
     // All three corners on one row: nothing.
@@ -79,16 +57,16 @@ TEST(Textured, FlatTopAndFlatBottomLeaveOutTheBottomRow)
     setcorners(0, 0, 10, 0, 0, 10);
     drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
     for (int y = 0; y < 10; y++)
-        EXPECT_EQ(runof(y), std::make_pair(0, 10 - y)) << "row " << y;
-    EXPECT_EQ(runof(10).second, 0);
+        EXPECT_EQ(columns(y), range(0, 9 - y)) << "row " << y;
+    EXPECT_TRUE(columns(10).empty());
 
     // Flat bottom: apex row drawn, bottom row 60 not.
     setupscreen();
     setcorners(100, 20, 140, 60, 60, 60);
     drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
-    EXPECT_EQ(runof(20).second, 1);
-    EXPECT_GT(runof(59).second, 70);
-    EXPECT_EQ(runof(60).second, 0);
+    EXPECT_EQ(columns(20), range(100, 100));
+    EXPECT_EQ(columns(59), range(61, 138));
+    EXPECT_TRUE(columns(60).empty());
 }
 
 TEST(Textured, SpanEnds)
@@ -97,8 +75,8 @@ TEST(Textured, SpanEnds)
     // Equal ends draw one pixel; 10 to 11 draws column 10 only.
     drawtextrline(5, 0, U, V, 5, 0, 0, tex());
     drawtextrline(10, 1, U, V, 11, U, V, tex());
-    EXPECT_EQ(runof(0), std::make_pair(5, 1));
-    EXPECT_EQ(runof(1), std::make_pair(10, 1));
+    EXPECT_EQ(columns(0), range(5, 5));
+    EXPECT_EQ(columns(1), range(10, 10));
     // On one column the pixel takes the end given first.
     drawtextrline(7, 2, 0, 0, 7, 65535, 0, tex());
     EXPECT_EQ(at(7, 2), texel(0, 0));
@@ -108,7 +86,7 @@ TEST(Textured, SpanEnds)
     drawtextrline(200, 4, 60000, 40000, 40, 9000, 300, tex());
     for (int x = 0; x < 320; x++)
         ASSERT_EQ(at(x, 3), at(x, 4)) << "column " << x;
-    EXPECT_EQ(runof(3), std::make_pair(40, 160));
+    EXPECT_EQ(columns(3), range(40, 199));
 }
 
 TEST(Textured, TexelAddress)
