@@ -10,6 +10,8 @@
 #include "raster/raster.h"
 #include "rastertest.h"
 
+using namespace rastertest;
+
 namespace
 {
 

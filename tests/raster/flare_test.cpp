@@ -7,6 +7,8 @@
 #include "raster/raster.h"
 #include "rastertest.h"
 
+using namespace rastertest;
+
 namespace
 {
 

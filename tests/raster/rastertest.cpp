@@ -3,6 +3,9 @@
 #include <string>
 #include <utility>
 
+namespace rastertest
+{
+
 SDL_Surface* identitytexture()
 {
     static SDL_Surface* t;
@@ -142,3 +145,5 @@ void reftextured(Canvas& c, const int64_t x[3], const int64_t y[3], const int64_
         (longa ? sb : sa) = s23;
     }
 }
+
+} // namespace rastertest

@@ -14,6 +14,10 @@
 #include "scene3d/scene3d.h"
 #include "support.h"
 
+// In a namespace of their own: other test files of the suite share the link.
+namespace rastertest
+{
+
 // A surface freed when it goes out of scope.
 using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 inline Surface owned(SDL_Surface* s) { return Surface(s, SDL_FreeSurface); }
@@ -66,3 +70,5 @@ std::string comparescreen(const Canvas& c);
 // and pixel stepped one by one, into the canvas.
 void reftextured(Canvas& c, const int64_t x[3], const int64_t y[3], const int64_t u[3],
                  const int64_t v[3], const Uint16* tex);
+
+} // namespace rastertest
