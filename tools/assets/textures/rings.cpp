@@ -25,7 +25,7 @@ Vec unit(Vec v) { return (1 / std::sqrt(dot(v, v))) * v; }
 
 // Gold and ruby for torus 0, ice and cobalt for torus 1.
 const Colour tiles[2][2] = {{{1.00, 0.72, 0.16}, {0.78, 0.06, 0.20}},
-                            {{0.30, 0.86, 1.00}, {0.16, 0.22, 0.86}}};
+                            {{0.34, 0.90, 1.00}, {0.22, 0.30, 0.95}}};
 const Vec keylight = unit({0.35, -0.45, 0.82}), filllight = unit({-0.6, 0.5, -0.4});
 
 double smoothstep(double e0, double e1, double x)
@@ -46,22 +46,30 @@ double groovedistance(double phi, double theta)
     return std::min(along, round);
 }
 
+// The angle between two tube angles, folded into 0 to pi.
+double apart(double a, double b) { return std::abs(std::remainder(a - b, 2 * pi)); }
+
 Rgb shade(int t, double phi, double theta)
 {
     int cell = (int(std::floor(phi / (2 * pi / 8))) + int(std::floor(theta / (pi / 2)))) & 1;
     Colour base = tiles[t][cell];
     Vec n = normal(t, phi, theta);
-    // Wrapped diffuse keeps the far side readable; the fill light tints it.
-    double key = std::max(0.0, (dot(n, keylight) + 0.25) / 1.25);
+    // The rings turn every way, so the light is soft and wraps far round;
+    // the fill light tints the side away from it.
+    double key = std::max(0.0, (dot(n, keylight) + 0.5) / 1.5);
     double fill = std::max(0.0, dot(n, filllight));
     // The hole of a ring sees less of the world: darken the inner side.
-    double hollow = 0.7 + 0.3 * (1 + std::cos(theta)) / 2;
-    double groove = 0.45 + 0.55 * smoothstep(90, 420, groovedistance(phi, theta));
-    double light = (0.16 + 0.84 * key) * hollow * groove;
-    // Glaze: a tight white highlight and a broader sheen.
+    double hollow = 0.75 + 0.25 * (1 + std::cos(theta)) / 2;
+    double groove = 0.4 + 0.6 * smoothstep(90, 420, groovedistance(phi, theta));
+    double light = (0.35 + 0.75 * key) * hollow * groove;
+    // Glaze: two reflections of a long window run round each ring, one over
+    // the top and a fainter one underneath, so some gloss faces the viewer
+    // from most sides; the key light adds its own sharp highlight.
     double nl = std::max(0.0, dot(n, keylight));
-    double gloss = (std::pow(nl, 60) * 0.95 + std::pow(nl, 8) * 0.25) * groove;
-    double rim = 0.35 * fill * fill;
+    double streaks = 0.8 * std::exp(-std::pow(apart(theta, 0.85) / 0.2, 2)) +
+                     0.35 * std::exp(-std::pow(apart(theta, 4.0) / 0.25, 2));
+    double gloss = (streaks * (0.6 + 0.4 * key) + std::pow(nl, 40) * 0.8) * groove;
+    double rim = 0.3 * fill * fill;
     auto channel = [&](double c, double tint) {
         double v = c * light + rim * tint + gloss;
         return uint8_t(std::lround(255 * std::clamp(v, 0.0, 1.0)));
