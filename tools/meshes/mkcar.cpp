@@ -252,6 +252,7 @@ struct Texture {
     std::vector<std::array<double, 2>> tv; // texels
     std::vector<std::array<int, 3>> tface;
     std::vector<int> tvchart;
+    double density[chartcount]; // steps of the car per texel
 };
 
 Texture unfold(const Mesh& m)
@@ -320,10 +321,7 @@ Texture unfold(const Mesh& m)
         }
         const Chartrect& r = carcharts[c];
         double scale = std::min((r.u1 - r.u0) / (umax - umin), (r.v1 - r.v0) / (vmax - vmin));
-        printf("chart %2d: %6.0f x %5.0f steps, %5.1f steps/texel, fills %5.1f x %5.1f of %5.1f x "
-               "%5.1f\n",
-               c, umax - umin, vmax - vmin, 1 / scale, (umax - umin) * scale, (vmax - vmin) * scale,
-               r.u1 - r.u0, r.v1 - r.v0);
+        t.density[c] = 1 / scale;
         for (size_t i = first; i < t.tv.size(); i++) {
             t.tv[i][0] = r.u0 + (t.tv[i][0] - umin) * scale;
             t.tv[i][1] = r.v0 + (t.tv[i][1] - vmin) * scale;
@@ -445,9 +443,18 @@ const char* chartname[chartcount] = {"left flank",
                                      "rear left tyre, inside",
                                      "rear right tyre, inside"};
 
-void write(const std::string& path, const Mesh& m, const Texture& t,
-           const std::vector<std::array<int, 3>>& q, const std::vector<int>& snapped, int f0,
-           int f1, int f2)
+// printf into a string.
+template <typename... A> void say(std::string& out, const char* format, A... args)
+{
+    char line[1024];
+    int n = snprintf(line, sizeof line, format, args...);
+    if (n < 0 || n >= int(sizeof line))
+        fail("a line of the tables is too long");
+    out.append(line, size_t(n));
+}
+
+std::string source(const Mesh& m, const Texture& t, const std::vector<std::array<int, 3>>& q,
+                   const std::vector<int>& snapped, int f0, int f1, int f2)
 {
     // Face rows 1 and 2 share an edge: row 1 runs a -> b over it, row 2 b -> a.
     auto rotateto = [](std::array<int, 3> f, int first) {
@@ -510,37 +517,34 @@ void write(const std::string& path, const Mesh& m, const Texture& t,
     for (size_t i = 0; i < fl.size(); i++)
         finv[fl[i]] = int(i);
 
-    FILE* out = fopen(path.c_str(), "w");
-    if (!out)
-        fail("cannot write " + path);
-    fprintf(out, "// The car `delorean`: 121 body vertices and six light points, 238 faces, 288\n"
-                 "// texture vertices. Written by tools/meshes/mkcar, which says how the car is\n"
-                 "// built: change that and run it again rather than editing this file.\n"
-                 "#include \"scene3d/scene3d.h\"\n\n"
-                 "// clang-format off\n\n"
-                 "// x, y, z: 256 steps to the unit, x from nose to tail, z up.\n"
-                 "const int vertdelorean[127 * 3] = {\n");
+    std::string out;
+    say(out, "// The car `delorean`: 121 body vertices and six light points, 238 faces, 288\n"
+             "// texture vertices. Written by tools/meshes/mkcar, which says how the car is\n"
+             "// built: change that and run it again rather than editing this file.\n"
+             "#include \"scene3d/scene3d.h\"\n\n"
+             "// clang-format off\n\n"
+             "// x, y, z: 256 steps to the unit, x from nose to tail, z up.\n"
+             "const int vertdelorean[127 * 3] = {\n");
     for (size_t i = 0; i < vinv.size(); i++) {
         auto& v = m.vert[vinv[i]];
-        fprintf(out, "    %6d, %6d, %5d, // %zu: %s\n", v[0], v[1], v[2], i,
-                m.name[vinv[i]].c_str());
+        say(out, "    %6d, %6d, %5d, // %zu: %s\n", v[0], v[1], v[2], i, m.name[vinv[i]].c_str());
     }
-    fprintf(out, "};\n\n// Corners counter-clockwise seen from outside.\n"
-                 "const unsigned facedelorean[238 * 3] = {\n");
+    say(out, "};\n\n// Corners counter-clockwise seen from outside.\n"
+             "const unsigned facedelorean[238 * 3] = {\n");
     for (size_t i = 0; i < frow.size(); i++)
-        fprintf(out, "    %3d, %3d, %3d, // %zu: %s\n", frow[i][0], frow[i][1], frow[i][2], i,
-                chartname[m.chart[finv[i]]]);
-    fprintf(out, "};\n\n// u, v, w: 256 to a texel, v upwards from the bottom of the picture.\n"
-                 "const int tvertdelorean[288 * 3] = {\n");
+        say(out, "    %3d, %3d, %3d, // %zu: %s\n", frow[i][0], frow[i][1], frow[i][2], i,
+            chartname[m.chart[finv[i]]]);
+    say(out, "};\n\n// u, v, w: 256 to a texel, v upwards from the bottom of the picture.\n"
+             "const int tvertdelorean[288 * 3] = {\n");
     for (size_t i = 0; i < tinv.size(); i++)
-        fprintf(out, "    %5d, %5d, 0, // %zu: %s\n", q[tinv[i]][0], q[tinv[i]][1], i,
-                chartname[t.tvchart[tinv[i]]]);
-    fprintf(out, "};\n\n// The texture vertices of each face's corners, in the same order.\n"
-                 "const unsigned tfacedelorean[238 * 3] = {\n");
+        say(out, "    %5d, %5d, 0, // %zu: %s\n", q[tinv[i]][0], q[tinv[i]][1], i,
+            chartname[t.tvchart[tinv[i]]]);
+    say(out, "};\n\n// The texture vertices of each face's corners, in the same order.\n"
+             "const unsigned tfacedelorean[238 * 3] = {\n");
     for (size_t i = 0; i < trow.size(); i++)
-        fprintf(out, "    %3d, %3d, %3d, // %zu\n", trow[i][0], trow[i][1], trow[i][2], i);
-    fprintf(out, "};\n\n// clang-format on\n");
-    fclose(out);
+        say(out, "    %3d, %3d, %3d, // %zu\n", trow[i][0], trow[i][1], trow[i][2], i);
+    say(out, "};\n\n// clang-format on\n");
+    return out;
 }
 
 void check(const Mesh& m, const Texture& t)
@@ -560,8 +564,9 @@ void check(const Mesh& m, const Texture& t)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        fprintf(stderr, "usage: mkcar OUTPUT.cpp\n");
+    bool checking = argc == 3 && std::string(argv[1]) == "--check";
+    if (argc != 2 && !checking) {
+        fprintf(stderr, "usage: mkcar OUTPUT.cpp\n       mkcar --check TABLES.cpp\n");
         return 2;
     }
     Mesh m;
@@ -591,6 +596,26 @@ int main(int argc, char** argv)
         }
         fail("no such band face");
     };
-    write(argv[1], m, t, q, snapped, bandface(4, 3, 0), bandface(5, 5, 0), bandface(5, 5, 1));
+    std::string text =
+        source(m, t, q, snapped, bandface(4, 3, 0), bandface(5, 5, 0), bandface(5, 5, 1));
+    std::string path = argv[argc - 1];
+    if (checking) {
+        // The committed tables must be what the generator makes today.
+        std::string old;
+        if (FILE* in = fopen(path.c_str(), "rb")) {
+            char buf[4096];
+            for (size_t n; (n = fread(buf, 1, sizeof buf, in)) > 0;)
+                old.append(buf, n);
+            fclose(in);
+        }
+        if (old != text)
+            fail(path + " is not the generator's output: run mkcar " + path);
+        return 0;
+    }
+    FILE* out = fopen(path.c_str(), "wb");
+    if (!out || fwrite(text.data(), 1, text.size(), out) != text.size() || fclose(out))
+        fail("cannot write " + path);
+    for (int c = 0; c < chartcount; c++)
+        printf("%-26s %5.1f steps a texel\n", chartname[c], t.density[c]);
     return 0;
 }

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "carlayout.h"
-#include "carshape.h"
+#include "meshes/carlayout.h"
+#include "meshes/carshape.h"
 #include "scene3d/scene3d.h"
 #include "textures.h"
 
