@@ -421,13 +421,13 @@ const int tvertdelorean[288 * 3] = {
     46328,  7850, 0, // 38: right flank
     46328,  1966, 0, // 39: right flank
     53479,  7903, 0, // 40: right flank
-    39272, 63569, 0, // 41: windscreen
+    37224, 63569, 0, // 41: windscreen
     53479,  1966, 0, // 42: right flank
     62604,  7716, 0, // 43: right flank
     62604,  1966, 0, // 44: right flank
     63569,  7448, 0, // 45: right flank
-    39167, 57343, 0, // 46: windscreen
-    60023, 63569, 0, // 47: windscreen
+    37119, 57343, 0, // 46: windscreen
+    57975, 63569, 0, // 47: windscreen
     63569,  1966, 0, // 48: right flank
      1966, 14402, 0, // 49: left skirt
      1966, 16884, 0, // 50: left skirt
@@ -519,30 +519,30 @@ const int tvertdelorean[288 * 3] = {
     14061, 46637, 0, // 136: bonnet
     14061, 61604, 0, // 137: bonnet
     14061, 63493, 0, // 138: bonnet
-    15879, 38399, 0, // 139: roof
-    19204, 38399, 0, // 140: roof
-    19204, 58188, 0, // 141: roof
-    22212, 38597, 0, // 142: roof
-    22212, 57990, 0, // 143: roof
-    23808, 46771, 0, // 144: louvres and deck
-    23808, 61469, 0, // 145: louvres and deck
-    28147, 44671, 0, // 146: louvres and deck
-    28147, 47071, 0, // 147: louvres and deck
-    28147, 61169, 0, // 148: louvres and deck
-    28147, 63569, 0, // 149: louvres and deck
-    32157, 44896, 0, // 150: louvres and deck
-    32157, 47371, 0, // 151: louvres and deck
-    32157, 60869, 0, // 152: louvres and deck
-    32157, 63344, 0, // 153: louvres and deck
-    37274, 47671, 0, // 154: louvres and deck
-    37274, 48871, 0, // 155: louvres and deck
-    37274, 59370, 0, // 156: louvres and deck
-    37274, 60569, 0, // 157: louvres and deck
-    37816, 48571, 0, // 158: louvres and deck
-    37816, 49171, 0, // 159: louvres and deck
-    37816, 59070, 0, // 160: louvres and deck
-    37816, 59669, 0, // 161: louvres and deck
-    60128, 57343, 0, // 162: windscreen
+    15879, 44671, 0, // 139: roof
+    18150, 44671, 0, // 140: roof
+    18150, 58188, 0, // 141: roof
+    20205, 44807, 0, // 142: roof
+    20205, 58053, 0, // 143: roof
+    21760, 46771, 0, // 144: louvres and deck
+    21760, 61469, 0, // 145: louvres and deck
+    26099, 44671, 0, // 146: louvres and deck
+    26099, 47071, 0, // 147: louvres and deck
+    26099, 61169, 0, // 148: louvres and deck
+    26099, 63569, 0, // 149: louvres and deck
+    30109, 44896, 0, // 150: louvres and deck
+    30109, 47371, 0, // 151: louvres and deck
+    30109, 60869, 0, // 152: louvres and deck
+    30109, 63344, 0, // 153: louvres and deck
+    35226, 47671, 0, // 154: louvres and deck
+    35226, 48871, 0, // 155: louvres and deck
+    35226, 59370, 0, // 156: louvres and deck
+    35226, 60569, 0, // 157: louvres and deck
+    35768, 48571, 0, // 158: louvres and deck
+    35768, 49171, 0, // 159: louvres and deck
+    35768, 59070, 0, // 160: louvres and deck
+    35768, 59669, 0, // 161: louvres and deck
+    58080, 57343, 0, // 162: windscreen
     40447, 32895, 0, // 163: left window
     40447, 34998, 0, // 164: left window
     45949, 33074, 0, // 165: left window
@@ -563,30 +563,30 @@ const int tvertdelorean[288 * 3] = {
     14804, 43622, 0, // 180: right window
     21436, 39875, 0, // 181: right window
     21436, 43728, 0, // 182: right window
-    39167, 44955, 0, // 183: floor
-    39167, 48356, 0, // 184: floor
-    39564, 44737, 0, // 185: floor
-    39564, 48573, 0, // 186: floor
-    40527, 44671, 0, // 187: floor
-    40527, 48639, 0, // 188: floor
-    41610, 44671, 0, // 189: floor
-    41610, 48639, 0, // 190: floor
-    42445, 44785, 0, // 191: floor
-    42445, 48526, 0, // 192: floor
-    43417, 44793, 0, // 193: floor
-    43417, 48518, 0, // 194: floor
-    44097, 44794, 0, // 195: floor
-    44097, 48516, 0, // 196: floor
-    44712, 44793, 0, // 197: floor
-    44712, 48518, 0, // 198: floor
-    45884, 44671, 0, // 199: floor
-    45884, 48639, 0, // 200: floor
-    46966, 44671, 0, // 201: floor
-    46966, 48639, 0, // 202: floor
-    48348, 44785, 0, // 203: floor
-    48348, 48526, 0, // 204: floor
-    48494, 44914, 0, // 205: floor
-    48494, 48396, 0, // 206: floor
+    48281, 27136, 0, // 183: floor
+    48281, 31744, 0, // 184: floor
+    48818, 26841, 0, // 185: floor
+    48818, 32038, 0, // 186: floor
+    50123, 26752, 0, // 187: floor
+    50123, 32128, 0, // 188: floor
+    51590, 26752, 0, // 189: floor
+    51590, 32128, 0, // 190: floor
+    52722, 26905, 0, // 191: floor
+    52722, 31974, 0, // 192: floor
+    54038, 26916, 0, // 193: floor
+    54038, 31963, 0, // 194: floor
+    54960, 26918, 0, // 195: floor
+    54960, 31961, 0, // 196: floor
+    55793, 26916, 0, // 197: floor
+    55793, 31963, 0, // 198: floor
+    57380, 26752, 0, // 199: floor
+    57380, 32128, 0, // 200: floor
+    58847, 26752, 0, // 201: floor
+    58847, 32128, 0, // 202: floor
+    60719, 26905, 0, // 203: floor
+    60719, 31974, 0, // 204: floor
+    60917, 27081, 0, // 205: floor
+    60917, 31798, 0, // 206: floor
      2452, 32895, 0, // 207: lamp panel
      1966, 37821, 0, // 208: lamp panel
      6341, 38015, 0, // 209: lamp panel
@@ -599,14 +599,14 @@ const int tvertdelorean[288 * 3] = {
     55039, 39490, 0, // 216: bumper
     51363, 38783, 0, // 217: bumper
     39487, 41328, 0, // 218: bumper
-    39963, 49407, 0, // 219: tail
-    39167, 50733, 0, // 220: tail
-    41555, 56171, 0, // 221: tail
-    42615, 56356, 0, // 222: tail
-    60121, 56356, 0, // 223: tail
-    61182, 56171, 0, // 224: tail
-    63569, 50733, 0, // 225: tail
-    62773, 49407, 0, // 226: tail
+    37926, 49535, 0, // 219: tail
+    37119, 50879, 0, // 220: tail
+    39538, 56387, 0, // 221: tail
+    40613, 56575, 0, // 222: tail
+    58347, 56575, 0, // 223: tail
+    59421, 56387, 0, // 224: tail
+    61840, 50879, 0, // 225: tail
+    61034, 49535, 0, // 226: tail
     47743, 18918, 0, // 227: front left tread
     47743, 14259, 0, // 228: front left tread
     58745, 18918, 0, // 229: front left tread
@@ -617,26 +617,26 @@ const int tvertdelorean[288 * 3] = {
     50494, 18918, 0, // 234: front left tread
     53244, 18918, 0, // 235: front left tread
     55995, 18918, 0, // 236: front left tread
-    48358, 32128, 0, // 237: front right tread
-    48358, 26752, 0, // 238: front right tread
-    61052, 32128, 0, // 239: front right tread
-    61052, 26752, 0, // 240: front right tread
-    51531, 32128, 0, // 241: front right tread
-    54705, 32128, 0, // 242: front right tread
-    57879, 32128, 0, // 243: front right tread
-    51531, 26752, 0, // 244: front right tread
-    54705, 26752, 0, // 245: front right tread
-    57879, 26752, 0, // 246: front right tread
-    49279, 48639, 0, // 247: rear left tread
-    49279, 44671, 0, // 248: rear left tread
-    58649, 48639, 0, // 249: rear left tread
-    58649, 44671, 0, // 250: rear left tread
-    51622, 44671, 0, // 251: rear left tread
-    53964, 44671, 0, // 252: rear left tread
-    56307, 44671, 0, // 253: rear left tread
-    51622, 48639, 0, // 254: rear left tread
-    53964, 48639, 0, // 255: rear left tread
-    56307, 48639, 0, // 256: rear left tread
+    37119, 48767, 0, // 237: front right tread
+    37119, 44671, 0, // 238: front right tread
+    46792, 48767, 0, // 239: front right tread
+    46792, 44671, 0, // 240: front right tread
+    39537, 48767, 0, // 241: front right tread
+    41956, 48767, 0, // 242: front right tread
+    44374, 48767, 0, // 243: front right tread
+    39537, 44671, 0, // 244: front right tread
+    41956, 44671, 0, // 245: front right tread
+    44374, 44671, 0, // 246: front right tread
+    47615, 48767, 0, // 247: rear left tread
+    47615, 44671, 0, // 248: rear left tread
+    57287, 48767, 0, // 249: rear left tread
+    57287, 44671, 0, // 250: rear left tread
+    50033, 44671, 0, // 251: rear left tread
+    52451, 44671, 0, // 252: rear left tread
+    54869, 44671, 0, // 253: rear left tread
+    50033, 48767, 0, // 254: rear left tread
+    52451, 48767, 0, // 255: rear left tread
+    54869, 48767, 0, // 256: rear left tread
     55807, 42070, 0, // 257: rear right tread
     55807, 38783, 0, // 258: rear right tread
     63569, 42070, 0, // 259: rear right tread

@@ -57,18 +57,18 @@ constexpr Chartrect carcharts[chartcount] = {
     {Panel::wheel, 98.3f, 104.5f, 140.6f, 125.5f},  // wheelrl
     {Panel::wheel, 143.6f, 104.5f, 185.9f, 125.5f}, // wheelrr
     {Panel::top,   7.68f, 174.5f, 59, 248.32f},     // bonnet
-    {Panel::top,   62.03f, 150, 90, 227.3f},        // roof
-    {Panel::top,   93, 174.5f, 150, 248.32f},       // deck
-    {Panel::glass, 153, 224, 248.32f, 248.32f},     // windscreen
+    {Panel::top,   62.03f, 174.5f, 82, 227.3f},     // roof
+    {Panel::top,   85, 174.5f, 142, 248.32f},       // deck
+    {Panel::glass, 145, 224, 248.32f, 248.32f},     // windscreen
     {Panel::glass, 158, 128.5f, 248.32f, 148.5f},   // windowleft
     {Panel::glass, 7.68f, 151.5f, 90.5f, 171.5f},   // windowright
-    {Panel::under, 153, 174.5f, 189.5f, 190},       // under
+    {Panel::under, 188.6f, 104.5f, 248.32f, 125.5f}, // under
     {Panel::front, 7.68f, 128.5f, 155, 148.5f},     // lamps
     {Panel::front, 93.5f, 151.5f, 215, 161.5f},     // bumper
-    {Panel::back,  153, 193, 248.32f, 221},         // tail
+    {Panel::back,  145, 193.5f, 248.32f, 221},      // tail
     {Panel::tread, 186.5f, 55.7f, 248.32f, 73.9f},  // treadfl
-    {Panel::tread, 188.9f, 104.5f, 248.32f, 125.5f},// treadfr
-    {Panel::tread, 192.5f, 174.5f, 248.32f, 190},   // treadrl
+    {Panel::tread, 145, 174.5f, 183, 190.5f},       // treadfr
+    {Panel::tread, 186, 174.5f, 224, 190.5f},       // treadrl
     {Panel::tread, 218, 151.5f, 248.32f, 171.5f},   // treadrr
     {Panel::inner, 176.7f, 35.7f, 210, 42.7f},      // innerfl
     {Panel::inner, 213, 35.7f, 248.32f, 42.7f},     // innerfr

@@ -392,30 +392,6 @@ void checkfolds(const Mesh& m, const Texture& t, const std::vector<std::array<in
     }
 }
 
-// The numbering: given labels first, then everything else in the order it
-// was built.
-std::vector<int> numbering(int n, const std::map<int, int>& given)
-{
-    std::vector<int> label(n, -1);
-    std::vector<char> taken(n, 0);
-    for (auto [from, to] : given) {
-        if (label[from] >= 0 || taken[to])
-            fail("two labels collide");
-        label[from] = to;
-        taken[to] = 1;
-    }
-    int next = 0;
-    for (int i = 0; i < n; i++) {
-        if (label[i] >= 0)
-            continue;
-        while (taken[next])
-            next++;
-        label[i] = next;
-        taken[next] = 1;
-    }
-    return label;
-}
-
 const char* chartname[chartcount] = {"left flank",
                                      "right flank",
                                      "left skirt",
@@ -442,6 +418,72 @@ const char* chartname[chartcount] = {"left flank",
                                      "front right tyre, inside",
                                      "rear left tyre, inside",
                                      "rear right tyre, inside"};
+
+// Charts keep apart: no texel centre lies in two texture faces, and texels
+// of different charts are at least three texels apart, room for the painter
+// to bleed each chart's colours outwards.
+void checkspacing(const Mesh& m, const Texture& t, const std::vector<std::array<int, 3>>& q)
+{
+    std::vector<int> owner(65536, -1);
+    for (size_t f = 0; f < m.face.size(); f++) {
+        double u[3], v[3];
+        for (int k = 0; k < 3; k++)
+            u[k] = q[t.tface[f][k]][0] / 256.0, v[k] = q[t.tface[f][k]][1] / 256.0;
+        double det = (u[1] - u[0]) * (v[2] - v[0]) - (u[2] - u[0]) * (v[1] - v[0]);
+        for (int k = 0; k < 256; k++)
+            for (int c = 0; c < 256; c++) {
+                double uc = c + 0.5, vc = k + 0.5;
+                double b1 = ((uc - u[0]) * (v[2] - v[0]) - (u[2] - u[0]) * (vc - v[0])) / det;
+                double b2 = ((u[1] - u[0]) * (vc - v[0]) - (uc - u[0]) * (v[1] - v[0])) / det;
+                if (b1 <= 0 || b2 <= 0 || b1 + b2 >= 1)
+                    continue;
+                if (owner[k * 256 + c] >= 0)
+                    fail("texture faces " + std::to_string(owner[k * 256 + c]) + " and " +
+                         std::to_string(f) + " overlap");
+                owner[k * 256 + c] = int(f);
+            }
+    }
+    for (int k = 0; k < 256; k++)
+        for (int c = 0; c < 256; c++) {
+            int o = owner[k * 256 + c];
+            if (o < 0)
+                continue;
+            for (int dk = -3; dk <= 3; dk++)
+                for (int dc = -3; dc <= 3; dc++) {
+                    int kk = k + dk, cc = c + dc;
+                    if (kk < 0 || cc < 0 || kk > 255 || cc > 255)
+                        continue;
+                    int p = owner[kk * 256 + cc];
+                    if (p >= 0 && m.chart[p] != m.chart[o])
+                        fail(std::string("charts ") + chartname[m.chart[o]] + " and " +
+                             chartname[m.chart[p]] + " come too close");
+                }
+        }
+}
+
+// The numbering: given labels first, then everything else in the order it
+// was built.
+std::vector<int> numbering(int n, const std::map<int, int>& given)
+{
+    std::vector<int> label(n, -1);
+    std::vector<char> taken(n, 0);
+    for (auto [from, to] : given) {
+        if (label[from] >= 0 || taken[to])
+            fail("two labels collide");
+        label[from] = to;
+        taken[to] = 1;
+    }
+    int next = 0;
+    for (int i = 0; i < n; i++) {
+        if (label[i] >= 0)
+            continue;
+        while (taken[next])
+            next++;
+        label[i] = next;
+        taken[next] = 1;
+    }
+    return label;
+}
 
 // printf into a string.
 template <typename... A> void say(std::string& out, const char* format, A... args)
@@ -583,6 +625,7 @@ int main(int argc, char** argv)
     std::vector<int> snapped;
     std::vector<std::array<int, 3>> q = quantise(m, t, specials, snapped);
     checkfolds(m, t, q);
+    checkspacing(m, t, q);
     // Face rows 0 to 2: a face of the windscreen, and the two faces of a quad
     // on the right flank in the middle of the door.
     auto bandface = [&](int s, int k, int which) {

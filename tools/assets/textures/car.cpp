@@ -216,9 +216,22 @@ Col paint(Panel panel, Vec p, Vec n)
         return c;
     }
     case Panel::under: {
-        c = Col{34, 34, 36};
-        if (std::abs(w - 2600) < 300)
-            c = {48, 48, 50};
+        // The floor: a backbone down the middle, the tank ahead of it, the
+        // engine behind, arms out to the wheels and two tail pipes.
+        c = Col{30, 30, 33};
+        if (w > 4300)
+            c = {44, 44, 47};
+        for (const Wheel& wh : wheels)
+            if (std::abs(p.x - wh.x) < 700 && std::abs(p.x - wh.x) > 350 && w > 800)
+                c = {56, 56, 60};
+        if (p.x > -9200 && p.x < -4200 && w < 2600)
+            c = {52, 52, 55};
+        if (p.x > 4300 && p.x < 10300 && w < 3000)
+            c = (int(std::floor(p.x / 380)) & 1) ? Col{66, 62, 58} : Col{54, 50, 47};
+        if (w < 800)
+            c = w > 550 ? Col{40, 40, 43} : Col{82, 82, 88};
+        if (p.x > 8800 && std::abs(w - 2000) < 260)
+            c = {120, 108, 96};
         return c;
     }
     case Panel::front: {
