@@ -224,3 +224,37 @@ TEST(Delorean, FacesTurnOutwards)
         EXPECT_EQ(wrong[i], 0) << i;
     }
 }
+
+// No texel centre lies inside two texture faces: each face has texels of its
+// own, and the painter can give every one the colour of its own point.
+TEST(Delorean, TextureFacesDoNotOverlap)
+{
+    std::vector<int> owner(65536, -1);
+    for (int f = 0; f < nface; f++) {
+        int64_t u[3], v[3];
+        for (int k = 0; k < 3; k++) {
+            u[k] = tvertdelorean[3 * tfacedelorean[3 * f + k]];
+            v[k] = tvertdelorean[3 * tfacedelorean[3 * f + k] + 1];
+        }
+        int64_t turn = (u[1] - u[0]) * (v[2] - v[0]) - (u[2] - u[0]) * (v[1] - v[0]) > 0 ? 1 : -1;
+        int c0 = int(std::min({u[0], u[1], u[2]}) >> 8),
+            c1 = int(std::max({u[0], u[1], u[2]}) >> 8);
+        int k0 = int(std::min({v[0], v[1], v[2]}) >> 8),
+            k1 = int(std::max({v[0], v[1], v[2]}) >> 8);
+        for (int k = k0; k <= k1; k++)
+            for (int c = c0; c <= c1; c++) {
+                int64_t uc = c * 256 + 128, vc = k * 256 + 128;
+                bool inside = true;
+                for (int e = 0; e < 3; e++) {
+                    int a = e, b = (e + 1) % 3;
+                    int64_t side = (u[b] - u[a]) * (vc - v[a]) - (v[b] - v[a]) * (uc - u[a]);
+                    inside = inside && side * turn > 0;
+                }
+                if (!inside)
+                    continue;
+                EXPECT_EQ(owner[k * 256 + c], -1)
+                    << "texture faces " << owner[k * 256 + c] << " and " << f << " overlap";
+                owner[k * 256 + c] = f;
+            }
+    }
+}
