@@ -235,7 +235,6 @@ Col paint(Panel panel, Vec p, Vec n)
         return c;
     }
     case Panel::front: {
-        double y = p.y - midy;
         if (p.z > 2250) {
             c = Col{20, 20, 22};
             // Grille bars between the lamps.
@@ -260,7 +259,6 @@ Col paint(Panel panel, Vec p, Vec n)
             c = {150, 152, 156};
         if (w < 1600 && p.z < 1800 && p.z > 1400 && (int(std::floor(p.z / 90)) & 1))
             c = Col{12, 12, 14};
-        (void)y;
         return c * shade(n);
     }
     case Panel::back: {
