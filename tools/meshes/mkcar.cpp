@@ -1,6 +1,7 @@
 // Builds the car mesh `delorean` and writes its four tables as C++ source:
 //
 //   mkcar src/scene3d/delorean.cpp
+//   mkcar --check src/scene3d/delorean.cpp   (fails unless the file is its output)
 //
 // The body is lofted through twelve stations from the nose (-x) to the tail
 // (+x). Each station is a ring of eight points, on four lines that run the
