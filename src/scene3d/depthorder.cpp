@@ -1,4 +1,7 @@
-// The painter's order of the faces: a permutation sorted far to near.
+// The painter's order of the faces: a permutation of face numbers, sorted
+// far to near every frame, starting from the order the last frame left.
+#include <utility>
+
 #include "scene3d/scene3d.h"
 
 int order[2500];
@@ -9,6 +12,57 @@ void resetorder()
         order[i] = i;
 }
 
-void quicksort(const unsigned*, int, int) {}
+// The sum of the depths of a face's corners: larger is farther.
+static int key(const unsigned* face, int f)
+{
+    return rz[face[3 * f]] + rz[face[3 * f + 1]] + rz[face[3 * f + 2]];
+}
 
-int partition(const unsigned*, int lo, int) { return lo; }
+// Hoare's scheme with the first entry as pivot, descending. Both scans stop
+// on keys equal to the pivot, so neither can leave the range.
+int partition(const unsigned* face, int lo, int hi)
+{
+    int pivot = key(face, order[lo]);
+    int i = lo - 1, j = hi + 1;
+    for (;;) {
+        do
+            i++;
+        while (key(face, order[i]) > pivot);
+        do
+            j--;
+        while (key(face, order[j]) < pivot);
+        if (i >= j)
+            return j;
+        std::swap(order[i], order[j]);
+    }
+}
+
+void quicksort(const unsigned* face, int lo, int hi)
+{
+    // An order already sorted splits off one face per step, so plain
+    // recursion would nest as deep as the mesh has faces. Recursing into the
+    // smaller part and looping on the larger keeps the depth logarithmic; the
+    // parts are disjoint, so the order comes out as with two recursive calls.
+    while (lo < hi) {
+        int p = partition(face, lo, hi);
+        if (p - lo < hi - p) {
+            quicksort(face, lo, p);
+            lo = p + 1;
+        } else {
+            quicksort(face, p + 1, hi);
+            hi = p;
+        }
+    }
+}
+
+void sortfaces(const unsigned* face, int count)
+{
+    // Skipping back from the rings to a car scene meets an order that still
+    // names ring faces the car does not have: start that mesh afresh.
+    for (int j = 0; j < count; j++)
+        if (order[j] >= count) {
+            resetorder();
+            break;
+        }
+    quicksort(face, 0, count - 1);
+}

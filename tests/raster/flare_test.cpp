@@ -1,0 +1,185 @@
+// The additive flare sprites.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include "raster/raster.h"
+#include "rastertest.h"
+
+using namespace rastertest;
+
+namespace
+{
+
+// Flare images of one colour each, and a patterned one whose texels name
+// their place (values 1 to 4096 never saturate on black).
+Surface plain(Uint16 c)
+{
+    Surface s = owned(makesurface(64, 64));
+    std::fill(pixels(s.get()), pixels(s.get()) + 4096, c);
+    return s;
+}
+
+Surface patterned()
+{
+    Surface s = owned(makesurface(64, 64));
+    for (int i = 0; i < 4096; i++)
+        pixels(s.get())[i] = Uint16(i + 1);
+    return s;
+}
+
+const Uint16 green = 0x07E0, yellow = 0xFFE0, red = 0xF800;
+
+void setup(SDL_Surface* image)
+{
+    setupscreen();
+    static Surface g = plain(green), y = plain(yellow), r = plain(red);
+    flare1 = image ? image : g.get();
+    flare2 = y.get();
+    flare3 = r.get();
+    framedelay = 0;
+}
+
+// The bounding box of the drawn pixels: left, top, width, height.
+std::array<int, 4> box()
+{
+    int x0 = 320, y0 = 240, x1 = -1, y1 = -1;
+    for (int y = 0; y < 240; y++)
+        for (int x = 0; x < 320; x++)
+            if (at(x, y)) {
+                x0 = std::min(x0, x), x1 = std::max(x1, x);
+                y0 = std::min(y0, y), y1 = std::max(y1, y);
+            }
+    if (x1 < 0)
+        return {0, 0, 0, 0};
+    return {x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
+// The flare drawn by its rules onto a canvas around the screen.
+Canvas refflare(int x, int y, int s, const Uint16* image)
+{
+    Canvas c(-200, -200, 720, 640);
+    int step = 4194304 / (s * 256);
+    for (int i = 0, tv = 0; i < s; i++, tv += step)
+        for (int j = 0, tu = 0; j < s; j++, tu += step)
+            c.put(x - s / 2 + j, y - s / 2 + i, image[(tv >> 8) * 64 + (tu >> 8)]);
+    return c;
+}
+
+} // namespace
+
+TEST(Flare, SizeAndFlicker)
+{
+    // Size 54 on an even row and tick: 64 pixels, one texel each.
+    Surface image = patterned();
+    setup(image.get());
+    drawflare(100, 100, 54, 0);
+    EXPECT_EQ(box(), (std::array<int, 4>{68, 68, 64, 64}));
+    EXPECT_EQ(at(68, 68), 1);
+    EXPECT_EQ(at(131, 131), 4096);
+    EXPECT_EQ(at(100, 69), 64 + 32 + 1);
+
+    // Odd row, or odd tick: 51 pixels.
+    setup(nullptr);
+    drawflare(100, 101, 54, 0);
+    EXPECT_EQ(box(), (std::array<int, 4>{75, 76, 51, 51}));
+    setup(nullptr);
+    framedelay = 7;
+    drawflare(100, 100, 54, 0);
+    EXPECT_EQ(box()[2], 51);
+
+    // Rows above the screen flicker by the same rule: -3 is odd.
+    setup(nullptr);
+    drawflare(100, -3, 54, 0);
+    EXPECT_EQ(box(), (std::array<int, 4>{75, 0, 51, 23}));
+    setup(nullptr);
+    drawflare(100, -4, 54, 0);
+    EXPECT_EQ(box(), (std::array<int, 4>{68, 0, 64, 28}));
+}
+
+TEST(Flare, NothingOfNoSize)
+{
+    setup(nullptr);
+    drawflare(100, 100, -10, 0); // s = 0
+    drawflare(100, 101, -5, 0);  // s = -8 on an odd row
+    drawflare(100, 101, 2, 0);   // s = -1
+    EXPECT_EQ(box()[2], 0);
+    drawflare(100, 101, 4, 0); // s = 1
+    EXPECT_EQ(box(), (std::array<int, 4>{100, 101, 1, 1}));
+}
+
+TEST(Flare, ImageChoice)
+{
+    for (int fd = 0; fd < 4; fd++)
+        for (int x = 40; x < 44; x++) {
+            setup(nullptr);
+            framedelay = fd;
+            drawflare(x, 100 + fd, 20, 1);
+            drawflare(x, 160 + fd, 20, 2);
+            drawflare(x, 200 + fd, 20, 7);
+            EXPECT_EQ(at(x, 100 + fd), ((x + fd) & 3) == 3 ? yellow : green) << x << " " << fd;
+            EXPECT_EQ(at(x, 160 + fd), red);
+            EXPECT_EQ(at(x, 200 + fd), green);
+        }
+}
+
+TEST(Flare, AddsChannelBySaturating)
+{
+    // Red 20 + red 20 saturates at 31; green and blue of the screen stay.
+    Surface red20 = plain(20 << 11);
+    setup(red20.get());
+    for (int i = 0; i < 76800; i++)
+        pixels(screen)[i] = Uint16(20 << 11 | 40 << 5 | 7);
+    drawflare(50, 50, 54, 0);
+    EXPECT_EQ(at(50, 50), 31 << 11 | 40 << 5 | 7);
+    // Green and blue each saturate alone, with no carry into the next.
+    Surface greenblue = plain(40 << 5 | 20);
+    setup(greenblue.get());
+    for (int i = 0; i < 76800; i++)
+        pixels(screen)[i] = Uint16(3 << 11 | 30 << 5 | 20);
+    drawflare(50, 50, 54, 0);
+    EXPECT_EQ(at(50, 50), 3 << 11 | 63 << 5 | 31);
+    EXPECT_EQ(at(0, 0), 3 << 11 | 30 << 5 | 20);
+    // Black adds nothing; white whitens everything.
+    Surface black = plain(0);
+    setup(black.get());
+    pixels(screen)[50 * 320 + 50] = 0x1234;
+    drawflare(50, 50, 54, 0);
+    EXPECT_EQ(at(50, 50), 0x1234);
+    Surface white = plain(0xFFFF);
+    setup(white.get());
+    pixels(screen)[50 * 320 + 50] = 0x1234;
+    drawflare(50, 50, 54, 0);
+    EXPECT_EQ(at(50, 50), 0xFFFF);
+}
+
+// Near the edges only the visible part is drawn, with the texels it has on
+// a larger canvas.
+TEST(Flare, ClipsLikeALargerCanvas)
+{
+    Surface image = patterned();
+    const int spots[][2] = {{0, 0},     {319, 0}, {0, 239},  {319, 239},
+                            {-20, 120}, {330, 5}, {160, -60}};
+    for (auto [x, y] : spots)
+        for (int size : {54, 17, 100}) {
+            setup(image.get());
+            drawflare(x, y, size, 0);
+            int s = size + 10 - (y & 1 ? 13 : 0);
+            ASSERT_EQ(comparescreen(refflare(x, y, s, pixels(image.get()))), "")
+                << x << "," << y << " size " << size;
+        }
+}
+
+TEST(Flare, HugeFlaresVisitOnlyTheScreen)
+{
+    Surface image = patterned();
+    setup(image.get());
+    drawflare(160, 120, 2000000000, 0);
+    EXPECT_EQ(box(), (std::array<int, 4>{0, 0, 320, 240}));
+    EXPECT_EQ(at(319, 239), 1); // step 0: all of it the first texel
+    setup(nullptr);
+    drawflare(2147483647, -2147483647 - 1, 2147483647, 1);
+    drawflare(-2147483647 - 1, 2147483647, 2147483647, 1);
+    EXPECT_EQ(box()[2], 0);
+}

@@ -1,0 +1,158 @@
+// The painter's order: Hoare's partition exactly (its orders among equal
+// keys are part of the picture), the hand-over between the car and the
+// rings, and sorted input that would nest one call per face.
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <algorithm>
+#include <climits>
+#include <numeric>
+#include <vector>
+
+#include "runtime/runtime.h"
+#include "scene3d/scene3d.h"
+#include "support.h"
+
+namespace
+{
+
+// Faces whose keys are given: face f has corners f, 698 and 699, and the
+// last two lie at depth 0.
+std::vector<int> sorted(std::vector<int> keys)
+{
+    std::vector<unsigned> face;
+    for (size_t f = 0; f < keys.size(); f++) {
+        face.insert(face.end(), {unsigned(f), 698, 699});
+        rz[f] = keys[f];
+    }
+    rz[698] = rz[699] = 0;
+    resetorder();
+    quicksort(face.data(), 0, int(keys.size()) - 1);
+    return std::vector<int>(order, order + keys.size());
+}
+
+std::vector<int> identity(int n)
+{
+    std::vector<int> v(n);
+    std::iota(v.begin(), v.end(), 0);
+    return v;
+}
+
+int key(const unsigned* face, int f)
+{
+    return rz[face[3 * f]] + rz[face[3 * f + 1]] + rz[face[3 * f + 2]];
+}
+
+bool fartonear(const unsigned* face, int n)
+{
+    for (int j = 1; j < n; j++)
+        if (key(face, order[j]) > key(face, order[j - 1]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(Quicksort, OrdersOfHoaresPartition)
+{
+    EXPECT_EQ(sorted({5, 1, 9, 3}), (std::vector<int>{2, 0, 3, 1}));
+    EXPECT_EQ(sorted({7, 7, 7, 7}), (std::vector<int>{2, 3, 0, 1}));
+    EXPECT_EQ(sorted({4, 4, 7, 4}), (std::vector<int>{2, 3, 0, 1}));
+    EXPECT_EQ(sorted({7, 7, 3, 3}), (std::vector<int>{1, 0, 3, 2}));
+    EXPECT_EQ(sorted({2, 2, 2, 2, 2, 2}), (std::vector<int>{4, 3, 5, 1, 0, 2}));
+    EXPECT_EQ(sorted({1, 2, 3, 4, 5}), (std::vector<int>{4, 3, 2, 1, 0}));
+}
+
+TEST(Quicksort, EmptyAndSingleRangesLeaveTheOrder)
+{
+    std::vector<unsigned> face = {0, 1, 2, 3, 4, 5};
+    rz[0] = 1, rz[3] = 2;
+    std::swap(order[0], order[1]);
+    std::vector<int> before(order, order + 2500);
+    quicksort(face.data(), 1, 1);
+    quicksort(face.data(), 1, 0);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), order));
+    resetorder();
+}
+
+// On the song's own path the car is sorted after a reset, then the rings
+// without one: the entries past the car's are still the identity, so the
+// rings' sort starts from the order the car left.
+TEST(Sortfaces, RingsAfterTheCarKeepTheCarsOrder)
+{
+    setupscreen();
+    xr = 195, yr = 75, offsetx = offsety = 160, offsetz = -1042;
+    resetorder();
+    calcpoints(vertdelorean, 127);
+    sortfaces(facedelorean, 238);
+    xr = 300, yr = 200, offsetx = 160, offsety = 120, offsetz = -300;
+    calcpoints(vert2torus, 385);
+    std::vector<int> start(order, order + 2500);
+    sortfaces(face2torus, 769);
+    std::vector<int> rings(order, order + 2500);
+    std::copy(start.begin(), start.end(), order);
+    quicksort(face2torus, 0, 768);
+    EXPECT_TRUE(std::equal(rings.begin(), rings.end(), order));
+    EXPECT_TRUE(fartonear(face2torus, 769));
+}
+
+// Skipping back from the rings to a car scene: the first 238 entries name
+// ring faces, so the car starts from the identity.
+TEST(Sortfaces, CarAfterTheRingsStartsAfresh)
+{
+    setupscreen();
+    xr = 300, yr = 200, offsetx = 160, offsety = 120, offsetz = -300;
+    resetorder();
+    calcpoints(vert2torus, 385);
+    sortfaces(face2torus, 769);
+    ASSERT_TRUE(std::any_of(order, order + 238, [](int f) { return f >= 238; }));
+    xr = 100, yr = 314, offsety = 180, offsetz = -100;
+    calcpoints(vertdelorean, 127);
+    sortfaces(facedelorean, 238);
+    std::vector<int> car(order, order + 2500);
+    std::vector<int> first(car.begin(), car.begin() + 238);
+    std::sort(first.begin(), first.end());
+    EXPECT_EQ(first, identity(238));
+    resetorder();
+    quicksort(facedelorean, 0, 237);
+    EXPECT_TRUE(std::equal(car.begin(), car.end(), order));
+    EXPECT_TRUE(std::equal(order + 238, order + 2500, identity(2500).begin() + 238));
+}
+
+// Faces already in order, far to near or near to far, split off one face
+// per partition. The sort runs on a small stack on which a call per face
+// would not fit.
+TEST(Quicksort, OrderedInputOnASmallStack)
+{
+    const int n = 2000;
+    static std::vector<unsigned> face;
+    for (int v = 0; v < 700; v++)
+        rz[v] = v - 350;
+    for (bool descending : {true, false}) {
+        // Keys from 1047 down (or up to 1047) in steps of one: a face's key
+        // is a + b + c - 1050 for corners a, b, c.
+        face.clear();
+        for (int f = 0; f < n; f++) {
+            int s = 2097 - (descending ? f : n - 1 - f), a = std::min(699, s),
+                b = std::min(699, s - a);
+            face.insert(face.end(), {unsigned(a), unsigned(b), unsigned(s - a - b)});
+        }
+        resetorder();
+        pthread_attr_t attr;
+        pthread_attr_init(&attr);
+        pthread_attr_setstacksize(&attr, std::max<size_t>(16 * 1024, PTHREAD_STACK_MIN));
+        pthread_t thread;
+        auto run = [](void*) -> void* {
+            quicksort(face.data(), 0, n - 1);
+            return nullptr;
+        };
+        ASSERT_EQ(pthread_create(&thread, &attr, run, nullptr), 0);
+        pthread_join(thread, nullptr);
+        pthread_attr_destroy(&attr);
+        EXPECT_TRUE(fartonear(face.data(), n));
+        if (descending) {
+            EXPECT_TRUE(std::equal(order, order + 2500, identity(2500).begin()));
+        }
+    }
+    resetorder();
+}
