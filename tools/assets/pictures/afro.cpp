@@ -1,0 +1,2 @@
+#include "pictures.h"
+Image afropicture() { return Image(320, 240); }

@@ -1,0 +1,2 @@
+#include "pictures.h"
+Image mirvpicture() { return Image(320, 240); }

@@ -1,0 +1,2 @@
+#include "pictures.h"
+Image psykepicture() { return Image(320, 240); }

@@ -1,0 +1,2 @@
+#include "pictures.h"
+Image sidekickpicture() { return Image(320, 240); }
