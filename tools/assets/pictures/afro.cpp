@@ -37,9 +37,9 @@ void hair(Canvas& cv)
                    (1 - 0.25 * smooth(-4, 0, d));
         },
         1.8);
-    // A pick comb stuck in the top right, the handle a clenched fist.
-    part(cv, rbox({104, 22}, 3.5, 16, 1.5, 0.6), lit(rgb(200, 40, 40), {104, 22}, 16));
-    part(cv, circle({112, 10}, 6), lit(rgb(20, 20, 24), {112, 10}, 6));
+    // A pick comb stuck in the top left, the handle a clenched fist.
+    part(cv, rbox({22, 24}, 3.5, 16, 1.5, -0.6), lit(rgb(200, 40, 40), {22, 24}, 16));
+    part(cv, circle({14, 12}, 6), lit(rgb(20, 20, 24), {14, 12}, 6));
 }
 
 void face(Canvas& cv)
@@ -101,9 +101,10 @@ void body(Canvas& cv)
                         {40, 120},
                         {84, 120},
                         {104, 130},
-                        {100, 150},
-                        {86, 168},
-                        {82, 240},
+                        {98, 146},
+                        {84, 158},
+                        {80, 176},
+                        {80, 240},
                         {84, 262},
                         {10, 262},
                         {14, 240},

@@ -33,10 +33,10 @@ void body(Canvas& cv)
     part(cv, rbox({262, 158}, 13, 9, 4), lit(skin * 0.88, {262, 158}, 10));
     // The arm across the front, its hand out to the left with the thumb up.
     part(cv, capsule({226, 182}, {206, 214}, 9), lit(rgb(250, 210, 60), {216, 198}, 20));
-    part(cv, capsule({206, 214}, {186, 196}, 8), lit(skin, {196, 205}, 14));
-    part(cv, rbox({182, 192}, 10, 9, 4.5), lit(skin, {182, 192}, 10));
-    part(cv, capsule({178, 184}, {176, 170}, 4), lit(skin, {177, 177}, 6));
-    for (double y : {188.0, 193.0, 198.0})
+    part(cv, capsule({206, 216}, {186, 200}, 8), lit(skin, {196, 208}, 14));
+    part(cv, rbox({182, 196}, 10, 9, 4.5), lit(skin, {182, 196}, 10));
+    part(cv, capsule({178, 188}, {176, 175}, 4), lit(skin, {177, 181}, 6));
+    for (double y : {192.0, 197.0, 202.0})
         part(cv, capsule({175, y}, {184, y}, 0.2), flat(ink), 0.5);
 }
 
