@@ -27,14 +27,8 @@ Image logopicture()
         double gx = (p.x - 160) / 150, gy = (p.y - 100) / 60;
         c = c + rgb(70, 40, 140) * (0.6 * std::exp(-(gx * gx + gy * gy)));
         if (p.y > floor) {
-            // Floor lines running to a vanishing point, dimmer far away.
-            double z = 60 / (p.y - floor + 2);
-            double u = (p.x - 160) * z / 40;
-            double lineu = std::abs(u - std::round(u)), linez = std::abs(z * 2 - std::round(z * 2));
-            double fade = std::exp(-z * 0.35);
-            double line = std::max(smooth(0.06, 0.0, lineu / (z * 0.5 + 0.3)),
-                                   smooth(0.08, 0.0, linez / (z * 0.6 + 0.3)));
-            c = c + rgb(40, 110, 220) * (line * fade * 0.5);
+            double fade = std::exp(-(60 / (p.y - floor + 1.5)) * 0.35);
+            c = c + rgb(40, 110, 220) * (floorgrid(p, floor, 60, 40) * fade * 0.55);
         }
         return c;
     });
@@ -42,15 +36,14 @@ Image logopicture()
           [&](Vec p) { return p.y < floor - 4 ? 1 - p.y / floor * 0.6 : 0; });
 
     // Its reflection: the letters flipped about the floor line, fading.
-    double base = floor;
     Shape mirrored{[&](Vec p) {
-                       return name.at({p.x, 2 * base - p.y});
+                       return name.at({p.x, 2 * floor - p.y});
                    },
-                   name.x0, base, name.x1, 2 * base - name.y0};
+                   name.x0, floor, name.x1, 2 * floor - name.y0};
     cv.glaze(
         mirrored,
-        [&](Vec p, double) { return mix(rgb(120, 150, 230), rgb(40, 30, 90), (p.y - base) / 40); },
-        [&](Vec p, double) { return 0.45 * std::exp(-(p.y - base) / 14); });
+        [&](Vec p, double) { return mix(rgb(120, 150, 230), rgb(40, 30, 90), (p.y - floor) / 40); },
+        [&](Vec p, double) { return 0.45 * std::exp(-(p.y - floor) / 14); });
 
     // A drop shadow, soft-edged.
     Shape shadow{[&](Vec p) {

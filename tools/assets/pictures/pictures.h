@@ -16,5 +16,9 @@ Image sidekickpicture(); // sidekick.png: keyed overlay, figure on the right
 
 // Adds a four-pointed sparkle of the given size and strength at c.
 void sparkle(Canvas& cv, Vec c, double size, double strength, Col tint = {1, 1, 1});
+// A floor of grid lines below the horizon, seen from a camera `height`
+// above it: 0..1, how much of a line covers p. Lines keep about one pixel
+// of width at any distance; each square is `cell` wide.
+double floorgrid(Vec p, double horizon, double height, double cell);
 // Stars on the canvas where mask(p) > 0: n random points, brighter few.
 void stars(Canvas& cv, unsigned seed, int n, Col tint, const std::function<double(Vec)>& mask);

@@ -23,12 +23,7 @@ Col skyandfloor(Vec p)
         return sky(p.y / horizon);
     }
     // The floor: magenta lines on near-black, a haze at the horizon.
-    double z = 80 / (p.y - horizon + 1.5);
-    double u = (p.x - 160) * z / 34;
-    double du = std::abs(u - std::round(u)), dz = std::abs(z - std::round(z));
-    // Line widths in screen pixels, whatever the distance.
-    double wu = du / (z / 34 * 1.2 + 1e-9), wz = dz / (z * z / 80 * 1.1 + 1e-9);
-    double line = std::max(smooth(1.0, 0.3, wu), smooth(1.0, 0.3, wz));
+    double line = floorgrid(p, horizon, 80, 34);
     double haze = std::exp(-(p.y - horizon) / 10);
     Col c = mix(rgb(14, 2, 30), rgb(120, 20, 90), haze);
     return mix(c, rgb(255, 60, 200), line * (1 - 0.6 * haze));

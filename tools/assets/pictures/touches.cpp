@@ -1,4 +1,4 @@
-// Sparkles and stars, shared by several pictures.
+// Sparkles, stars and grid floors, shared by several pictures.
 #include <algorithm>
 #include <cmath>
 
@@ -38,4 +38,16 @@ void stars(Canvas& cv, unsigned seed, int n, Col tint, const std::function<doubl
         if (b > 0.6)
             sparkle(cv, p, 3 + 5 * b, 0.6 * m, tint);
     }
+}
+
+double floorgrid(Vec p, double horizon, double height, double cell)
+{
+    // z: the distance of the floor point seen at row p.y; u: its position
+    // across, in squares.
+    double z = height / (p.y - horizon + 1.5);
+    double u = (p.x - 160) * z / cell;
+    double du = std::abs(u - std::round(u)), dz = std::abs(z - std::round(z));
+    // How far the lines move per screen pixel, to keep their width in pixels.
+    double wu = du / (z / cell * 1.2), wz = dz / (z * z / height * 1.1);
+    return std::max(smooth(1.0, 0.3, wu), smooth(1.0, 0.3, wz));
 }
