@@ -1,6 +1,7 @@
 // The generated scene pictures: their shapes, the keyed overlays' clear
 // boxes and clean figures, the warp picture's wrap, and byte-for-byte
 // repeatable generation.
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -190,6 +191,31 @@ TEST(PictureFiles, IndependentReadersAcceptThem)
         std::string path = std::string(DEMO_RUN_DIR) + "/data/" + name + ".png";
         EXPECT_EQ(runprogram("pngcheck -q " + path).status, 0) << path;
         EXPECT_EQ(runprogram("identify " + path).status, 0) << path;
+    }
+}
+
+// Every channel is already a 5- or 6-bit level with its bits repeated, so
+// the demo's conversion to RGB565 keeps exactly the dithered colours (an
+// undithered 8-bit picture would band once its low bits were dropped).
+TEST(PictureFiles, ChannelsSitOnRgb565Levels)
+{
+    auto level5 = [](Uint8 v) { return v == Uint8((v >> 3) << 3 | v >> 5); };
+    auto level6 = [](Uint8 v) { return v == Uint8((v >> 2) << 2 | v >> 6); };
+    for (const char* name : names) {
+        std::string path = std::string(DEMO_RUN_DIR) + "/data/" + name + ".png";
+        SDL_Surface* s = IMG_Load(path.c_str());
+        ASSERT_NE(s, nullptr) << path;
+        ASSERT_EQ(s->format->BytesPerPixel, 3) << path;
+        int off = 0;
+        for (int y = 0; y < s->h; y++)
+            for (int x = 0; x < s->w; x++) {
+                Uint8 r, g, b;
+                Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * 3;
+                SDL_GetRGB(p[0] | p[1] << 8 | p[2] << 16, s->format, &r, &g, &b);
+                off += !level5(r) || !level6(g) || !level5(b);
+            }
+        EXPECT_EQ(off, 0) << name;
+        SDL_FreeSurface(s);
     }
 }
 
