@@ -25,7 +25,7 @@ void setupscreen();
 std::string loadrunpictures();
 
 // Puts the clock, the timeline state and the scene parameters back to the
-// values they hold before the first frame.
+// values they hold before the first frame, with a demotime offset of 0.
 void resetclock();
 
 // Runs a program and captures its standard error and exit status.
