@@ -32,22 +32,10 @@
 
 #include "carlayout.h"
 #include "carshape.h"
+#include "vec3.h"
 
 namespace
 {
-
-struct Vec {
-    double x, y, z;
-};
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec operator*(Vec a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec cross(Vec a, Vec b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-Vec unit(Vec a) { return a * (1 / std::sqrt(dot(a, a))); }
 
 struct Mesh {
     std::vector<std::array<int, 3>> vert;
@@ -59,7 +47,7 @@ struct Mesh {
 // Index of the point of station s on a line and side (-1 left, 1 right).
 int ringindex(int s, Line l, int side) { return s * 8 + (side < 0 ? l : 7 - l); }
 
-Vec pos(const Mesh& m, int v)
+Vec3 pos(const Mesh& m, int v)
 {
     return {double(m.vert[v][0]), double(m.vert[v][1]), double(m.vert[v][2])};
 }
@@ -139,7 +127,7 @@ void buildbody(Mesh& m)
             if (isfootprint(s, k))
                 continue;
             int a = s * 8 + k, b = s * 8 + (k + 1) % 8, c = b + 8, d = a + 8;
-            Vec pa = pos(m, a), pb = pos(m, b), pc = pos(m, c), pd = pos(m, d);
+            Vec3 pa = pos(m, a), pb = pos(m, b), pc = pos(m, c), pd = pos(m, d);
             // Signed volume of the tetrahedron: positive when d lies on the
             // side of (a, b, c) that the ring order makes outward.
             double t = dot(cross(pb - pa, pc - pa), pd - pa);
@@ -268,10 +256,10 @@ Texture unfold(const Mesh& m)
         if (faces.empty())
             continue;
         // The two axes of the projection.
-        Vec eu{1, 0, 0}, ev{0, 0, 1};
-        Vec normal{0, 0, 0};
+        Vec3 eu{1, 0, 0}, ev{0, 0, 1};
+        Vec3 normal{0, 0, 0};
         for (int f : faces) {
-            Vec a = pos(m, m.face[f][0]), b = pos(m, m.face[f][1]), d = pos(m, m.face[f][2]);
+            Vec3 a = pos(m, m.face[f][0]), b = pos(m, m.face[f][1]), d = pos(m, m.face[f][2]);
             normal = normal + cross(b - a, d - a);
         }
         normal = unit(normal);
@@ -283,7 +271,7 @@ Texture unfold(const Mesh& m)
             eu = {0, 1, 0};
         } else if (p == Panel::glass || p == Panel::skirt) {
             // Across the glass or the skirt, perpendicular to its length.
-            Vec along = c == windscreen ? Vec{0, 1, 0} : Vec{1, 0, 0};
+            Vec3 along = c == windscreen ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
             eu = along;
             ev = unit(cross(normal, along));
         } else if (p == Panel::tread) {
@@ -298,7 +286,7 @@ Texture unfold(const Mesh& m)
             double s = 0;
             for (int j = 0; j < 5; j++) {
                 if (j) {
-                    Vec d = pos(m, path[j]) - pos(m, path[j - 1]);
+                    Vec3 d = pos(m, path[j]) - pos(m, path[j - 1]);
                     s += std::sqrt(d.x * d.x + d.z * d.z);
                 }
                 arc[path[j]] = s;
@@ -312,7 +300,7 @@ Texture unfold(const Mesh& m)
         int first = int(t.tv.size());
         double umin = 1e9, umax = -1e9, vmin = 1e9, vmax = -1e9;
         for (auto& [v, tvi] : local) {
-            Vec q = pos(m, v);
+            Vec3 q = pos(m, v);
             double u = p == Panel::tread ? arc[v] : dot(q, eu), vv = dot(q, ev);
             tvi = int(t.tv.size());
             t.tv.push_back({u, vv});
@@ -597,7 +585,7 @@ void check(const Mesh& m, const Texture& t)
              std::to_string(m.face.size()) + " faces, " + std::to_string(t.tv.size()) +
              " texture vertices");
     for (int v = 0; v < 121; v++) {
-        Vec p = pos(m, v);
+        Vec3 p = pos(m, v);
         if (std::sqrt(dot(p, p)) > 13344)
             fail("vertex " + m.name[v] + " lies too far from the origin");
     }

@@ -32,7 +32,7 @@ std::vector<int> makevertices()
     for (int t = 0; t < 2; t++)
         for (int r = 0; r < sections; r++)
             for (int k = 0; k < tubesteps; k++) {
-                Vec p = point(t, ringangle(r), tubeangle(k));
+                Vec3 p = point(t, ringangle(r), tubeangle(k));
                 v.insert(v.end(),
                          {int(std::lround(p.x)), int(std::lround(p.y)), int(std::lround(p.z))});
             }

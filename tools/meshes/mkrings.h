@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "vec3.h"
+
 namespace rings
 {
 
@@ -22,21 +24,8 @@ constexpr double centrex[2] = {490, 13637}, centrey = 392;
 // Torus 1 is torus 0 turned about the x axis by this angle.
 constexpr double tilt = -112.8 * pi / 180;
 
-struct Vec {
-    double x, y, z;
-};
-
-inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vec operator*(double s, Vec a) { return {s * a.x, s * a.y, s * a.z}; }
-inline double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec cross(Vec a, Vec b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 // Turns a direction of torus 0's frame into torus t's.
-inline Vec orient(int t, Vec d)
+inline Vec3 orient(int t, Vec3 d)
 {
     if (t == 0)
         return d;
@@ -46,14 +35,14 @@ inline Vec orient(int t, Vec d)
 
 // Ring angle phi runs from +y towards +x; tube angle theta from the
 // outward direction towards +z (both in torus 0's frame).
-inline Vec outward(int t, double phi) { return orient(t, {std::sin(phi), std::cos(phi), 0}); }
-inline Vec normal(int t, double phi, double theta)
+inline Vec3 outward(int t, double phi) { return orient(t, {std::sin(phi), std::cos(phi), 0}); }
+inline Vec3 normal(int t, double phi, double theta)
 {
     return std::cos(theta) * outward(t, phi) + std::sin(theta) * orient(t, {0, 0, 1});
 }
-inline Vec point(int t, double phi, double theta)
+inline Vec3 point(int t, double phi, double theta)
 {
-    Vec centre{centrex[t], centrey, 0};
+    Vec3 centre{centrex[t], centrey, 0};
     return centre + ringradius * outward(t, phi) + tuberadius * normal(t, phi, theta);
 }
 

@@ -8,21 +8,13 @@
 #include "dither.h"
 #include "noise.h"
 #include "pictures.h"
+#include "vec3.h"
 
 namespace
 {
 
-struct V3 {
-    double x, y, z;
-};
-V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-V3 operator-(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-V3 operator*(V3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
-double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 unit(V3 a) { return a * (1 / std::sqrt(dot(a, a))); }
-
 struct Ball {
-    V3 c;
+    Vec3 c;
     double r;
     Col paint;
     double mirror; // share of reflected light
@@ -38,18 +30,18 @@ const Ball balls[] = {
     {{-4.8, 1.0, 7.0}, 1.0, rgb(255, 130, 20), 0.35},   // orange, far left
 };
 
-const V3 sun = unit({-0.5, 0.75, -0.45});
+const Vec3 sun = unit({-0.5, 0.75, -0.45});
 
 struct Hit {
     double t;
     int ball; // -1 for the floor
 };
 
-std::optional<Hit> trace(V3 o, V3 d)
+std::optional<Hit> trace(Vec3 o, Vec3 d)
 {
     std::optional<Hit> best;
     for (int i = 0; i < int(std::size(balls)); i++) {
-        V3 oc = o - balls[i].c;
+        Vec3 oc = o - balls[i].c;
         double b = dot(oc, d), c = dot(oc, oc) - balls[i].r * balls[i].r;
         double disc = b * b - c;
         if (disc < 0)
@@ -66,7 +58,7 @@ std::optional<Hit> trace(V3 o, V3 d)
     return best;
 }
 
-Col sky(V3 d)
+Col sky(Vec3 d)
 {
     double up = std::max(0.0, d.y);
     Col c = mix(rgb(255, 215, 190), rgb(40, 90, 200), std::pow(up, 0.5));
@@ -85,7 +77,7 @@ Col sky(V3 d)
 
 // Chequers of four colours; their contrast fades with distance, where the
 // samples can no longer tell them apart.
-Col floorpaint(V3 p, double dist)
+Col floorpaint(Vec3 p, double dist)
 {
     int i = int(std::floor(p.x / 0.75)), j = int(std::floor(p.z / 0.75));
     static const Col tiles[4] = {rgb(250, 245, 235), rgb(30, 30, 40), rgb(230, 60, 80),
@@ -96,13 +88,13 @@ Col floorpaint(V3 p, double dist)
     return mix(c, avg, smooth(10, 60, dist));
 }
 
-Col shade(V3 o, V3 d, int depth)
+Col shade(Vec3 o, Vec3 d, int depth)
 {
     std::optional<Hit> h = trace(o, d);
     if (!h)
         return sky(d);
-    V3 p = o + d * h->t;
-    V3 n;
+    Vec3 p = o + d * h->t;
+    Vec3 n;
     Col base;
     double mirror;
     if (h->ball < 0) {
@@ -118,7 +110,7 @@ Col shade(V3 o, V3 d, int depth)
     bool lit = !trace(p + n * 1e-3, sun);
     double diffuse = lit ? std::max(0.0, dot(n, sun)) : 0;
     Col c = base * (0.3 + 0.75 * diffuse);
-    V3 r = d - n * (2 * dot(d, n));
+    Vec3 r = d - n * (2 * dot(d, n));
     if (depth < 4)
         c = mix(c, shade(p + n * 1e-3, r, depth + 1), mirror);
     if (lit && h->ball >= 0)
@@ -133,9 +125,9 @@ Image mirvpicture()
 {
     const int W = 320, H = 240, S = 3;
     Canvas cv(W, H, S);
-    V3 eye{0, 2.2, -5.5};
-    V3 fwd = unit({0, -0.2, 1}), right{1, 0, 0};
-    V3 up{0, fwd.z, -fwd.y};
+    Vec3 eye{0, 2.2, -5.5};
+    Vec3 fwd = unit({0, -0.2, 1}), right{1, 0, 0};
+    Vec3 up{0, fwd.z, -fwd.y};
     cv.each([&](Vec p) {
         double u = (p.x - W / 2.0) / H * 1.1, v = (H / 2.0 - p.y) / H * 1.1;
         return shade(eye, unit(fwd + right * u + up * v), 0);

@@ -9,22 +9,10 @@
 #include "meshes/carshape.h"
 #include "scene3d/scene3d.h"
 #include "textures.h"
+#include "vec3.h"
 
 namespace
 {
-
-struct Vec {
-    double x, y, z;
-};
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec operator*(Vec a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec cross(Vec a, Vec b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-Vec unit(Vec a) { return a * (1 / std::sqrt(dot(a, a))); }
 
 struct Col {
     double r, g, b;
@@ -33,7 +21,7 @@ Col operator*(Col c, double s) { return {c.r * s, c.g * s, c.b * s}; }
 Col operator+(Col a, Col b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 Col mix(Col a, Col b, double t) { return a * (1 - t) + b * t; }
 
-Vec vertex(int i)
+Vec3 vertex(int i)
 {
     return {double(vertdelorean[3 * i]), double(vertdelorean[3 * i + 1]),
             double(vertdelorean[3 * i + 2])};
@@ -79,15 +67,15 @@ double smooth(double a, double b, double t)
 }
 
 // Light from above, ahead and the right of the car.
-const Vec light = unit({-0.35, 0.45, 0.82});
+const Vec3 light = unit({-0.35, 0.45, 0.82});
 
-double shade(Vec n) { return 0.62 + 0.38 * std::max(0.0, dot(n, light)) + 0.12 * n.z; }
+double shade(Vec3 n) { return 0.62 + 0.38 * std::max(0.0, dot(n, light)) + 0.12 * n.z; }
 
 const Col black{14, 14, 16}, rubber{32, 32, 35};
 
 // Brushed stainless: streaks along the car, one per step of the brush
 // across it, over a reflection of sky (up) and ground (down).
-Col steel(Vec p, Vec n, double across)
+Col steel(Vec3 p, Vec3 n, double across)
 {
     double grain = 0.93 + 0.07 * hash(int(std::floor(across / 40)));
     grain *= 0.985 + 0.03 * hash(int(std::floor(across / 90)) * 7 + int(std::floor(p.x / 1500)));
@@ -126,7 +114,7 @@ bool wheeldisc(double x, double z, Col& c)
     return false;
 }
 
-Col paint(Panel panel, Vec p, Vec n)
+Col paint(Panel panel, Vec3 p, Vec3 n)
 {
     double w = std::abs(p.y - midy);
     Col c{0, 0, 0};
@@ -312,14 +300,14 @@ Image cartexture()
     for (int f = 0; f < 238; f++) {
         const unsigned* fv = facedelorean + 3 * f;
         const unsigned* tv = tfacedelorean + 3 * f;
-        Vec p[3];
+        Vec3 p[3];
         double u[3], v[3];
         for (int k = 0; k < 3; k++) {
             p[k] = vertex(int(fv[k]));
             u[k] = tvertdelorean[3 * tv[k]] / 256.0;
             v[k] = tvertdelorean[3 * tv[k] + 1] / 256.0;
         }
-        Vec n = unit(cross(p[1] - p[0], p[2] - p[0]));
+        Vec3 n = unit(cross(p[1] - p[0], p[2] - p[0]));
         Panel panel = panelat((u[0] + u[1] + u[2]) / 3, (v[0] + v[1] + v[2]) / 3);
         double det = (u[1] - u[0]) * (v[2] - v[0]) - (u[2] - u[0]) * (v[1] - v[0]);
         int c0 = int(std::floor(std::min({u[0], u[1], u[2]})));
@@ -334,7 +322,7 @@ Image cartexture()
                 double b0 = 1 - b1 - b2;
                 if (b0 < -1e-9 || b1 < -1e-9 || b2 < -1e-9)
                     continue;
-                Vec q = p[0] * b0 + p[1] * b1 + p[2] * b2;
+                Vec3 q = p[0] * b0 + p[1] * b1 + p[2] * b2;
                 Col col = paint(panel, q, n);
                 // v runs upwards: texel row k is picture row -k, modulo 256.
                 int row = -k & 255;

@@ -21,12 +21,12 @@ struct Colour {
     double r, g, b;
 };
 
-Vec unit(Vec v) { return (1 / std::sqrt(dot(v, v))) * v; }
+Vec3 unit(Vec3 v) { return (1 / std::sqrt(dot(v, v))) * v; }
 
 // Gold and ruby for torus 0, ice and cobalt for torus 1.
 const Colour tiles[2][2] = {{{1.00, 0.72, 0.16}, {0.78, 0.06, 0.20}},
                             {{0.34, 0.90, 1.00}, {0.22, 0.30, 0.95}}};
-const Vec keylight = unit({0.35, -0.45, 0.82}), filllight = unit({-0.6, 0.5, -0.4});
+const Vec3 keylight = unit({0.35, -0.45, 0.82}), filllight = unit({-0.6, 0.5, -0.4});
 
 double smoothstep(double e0, double e1, double x)
 {
@@ -53,7 +53,7 @@ Rgb shade(int t, double phi, double theta)
 {
     int cell = (int(std::floor(phi / (2 * pi / 8))) + int(std::floor(theta / (pi / 2)))) & 1;
     Colour base = tiles[t][cell];
-    Vec n = normal(t, phi, theta);
+    Vec3 n = normal(t, phi, theta);
     // The rings turn every way, so the light is soft and wraps far round;
     // the fill light tints the side away from it.
     double key = std::max(0.0, (dot(n, keylight) + 0.5) / 1.5);
