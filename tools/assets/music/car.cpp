@@ -18,7 +18,8 @@ void carscenes(Score& s)
     drums(s, t + POS, 4, drive);
     drums(s, t + 2 * POS, 3, drive);
     s.hits(t + 2 * POS + 3 * BAR, KICKCH, KICK, 64, "x...x...");
-    s.hits(t + 2 * POS + 3 * BAR, CLAPCH, CLAP, 46, "....x...");
+    s.hits(t + 2 * POS + 3 * BAR, CLAPCH, CLAP, 56, "....x...");
+    s.hits(t + 2 * POS + 3 * BAR + 8, SNARECH, SNARE, 48, "o,ox");
     fill(s, t + 3 * BAR, SNARES);
     fill(s, t + POS + 3 * BAR, TOMS);
     crash(s, t + POS, 44);
@@ -28,11 +29,12 @@ void carscenes(Score& s)
         int at = t + p * POS;
         pads(s, at, cs, 20);
         bassline(s, at, cs, "^rRr^rRr^rRr^rRr", 44, BASS);
-        arp(s, at, cs, "0123432101234321", p == 0 ? 14 : 20, 57);
+        arp(s, at, cs, "0123432101234321", p == 0 ? 18 : 24, 57);
     }
-    phrase(s, t, LEADCH, LEAD, 44, themecall);
-    phrase(s, t + POS, LEADCH, LEAD, 44, themeanswer);
-    phrase(s, t + 2 * POS, LEADCH, LEAD, 44, themerun);
+    pump(s, t, 3 * POS - 16, 28);
+    phrase(s, t, LEADCH, LEAD, 50, themecall);
+    phrase(s, t + POS, LEADCH, LEAD, 50, themeanswer);
+    phrase(s, t + 2 * POS, LEADCH, LEAD, 50, themerun);
     echo(s, t, t + 3 * POS - BAR / 2, 6, 40);
 
     // "LETS GO !" at row 17 and "YEAH" at row 77 of position 3.

@@ -1,5 +1,6 @@
 // Drums and effects: one-shot samples at 44.1 kHz (the riser at 22.05 kHz),
 // each ending in a short fade so that it stops without a click.
+#include <algorithm>
 #include <cmath>
 
 #include "samples.h"
@@ -36,7 +37,7 @@ ItSample finish(const char* name, Signal& s, int fadeout, double peak, int pan)
 
 ItSample kick()
 {
-    Signal s = make(0.42);
+    Signal s = make(0.36);
     Rng rng(0x4b1c);
     Svf click;
     double phase = 0;
@@ -45,7 +46,7 @@ ItSample kick()
         // The pitch falls fast from a knock to a 48 Hz body.
         double hz = 48 + 125 * std::exp(-t / 0.03) + 400 * std::exp(-t / 0.004);
         phase += tau * hz / sr;
-        double env = std::min(1.0, t / 0.0015) * std::exp(-t / 0.3);
+        double env = std::min(1.0, t / 0.0015) * std::exp(-t / 0.12);
         click.run(rng.next(), 3000, 0.8, sr);
         s[i] = std::tanh(2.2 * std::sin(phase) * env) + 0.35 * click.bp * std::exp(-t / 0.003);
     }

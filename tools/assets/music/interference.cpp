@@ -46,12 +46,13 @@ void interference(Score& s)
         fill(s, at + 3 * BAR, p == 1 ? TOMS : SNARES);
     }
     crash(s, t + 2 * POS, 48);
-    phrase(s, t + POS, LEADCH, LEAD, 44, themec);
-    phrase(s, t + 2 * POS, LEADCH, LEAD, 44, motifdown);
-    phrase(s, t + 3 * POS, LEADCH, LEAD, 44, motifhigh);
-    harmony(s, t + 3 * POS, t + 4 * POS, LEADCH, HARMCH, LEAD, 26, -2);
-    arp(s, t + 2 * POS, cs, "0.1.2.3.4.3.2.1.", 16, 57);
-    arp(s, t + 3 * POS, cs, "0123432101234321", 18, 57);
+    pump(s, t + POS, 3 * POS, 24);
+    phrase(s, t + POS, LEADCH, LEAD, 50, themec);
+    phrase(s, t + 2 * POS, LEADCH, LEAD, 50, motifdown);
+    phrase(s, t + 3 * POS, LEADCH, LEAD, 50, motifhigh);
+    harmony(s, t + 3 * POS, t + 4 * POS, cs, 26);
+    arp(s, t + 2 * POS, cs, "0.1.2.3.4.3.2.1.", 20, 57);
+    arp(s, t + 3 * POS, cs, "0123432101234321", 22, 57);
     echo(s, t + POS, t + 4 * POS, 6, 40);
 
     // "I FEEL SICK" at row 93 of position 11, "ME TOO" at row 65 of 12.

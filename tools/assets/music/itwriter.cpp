@@ -1,8 +1,5 @@
 #include "itwriter.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace
 {
 

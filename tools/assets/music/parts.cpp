@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 #include "samples.h"
 
@@ -19,11 +18,11 @@ const Groove breaks = {"x.....x...x..x..", "....x.......x...", ".,.....,.,.,..,.
 void drums(Score& s, int t, int bars, const Groove& g, int level)
 {
     for (int b = 0; b < bars; b++, t += BAR) {
-        s.hits(t, KICKCH, KICK, 64 * level / 64, g.kick);
+        s.hits(t, KICKCH, KICK, level, g.kick);
         s.hits(t, CLAPCH, CLAP, 56 * level / 64, g.clap);
         s.hits(t, SNARECH, SNARE, 40 * level / 64, g.snare);
-        s.hits(t, HATCH, HATC, 40 * level / 64, g.hat);
-        s.hits(t, OHATCH, HATO, 30 * level / 64, g.ohat);
+        s.hits(t, HATCH, HATC, 46 * level / 64, g.hat);
+        s.hits(t, OHATCH, HATO, 34 * level / 64, g.ohat);
     }
 }
 
@@ -105,7 +104,7 @@ int rootin(const Chord& c, int low) { return low + ((c.root - low) % 12 + 12) % 
 
 } // namespace
 
-void pads(Score& s, int t, const std::vector<Chord>& cs, int volume, int bars)
+void pads(Score& s, int t, const std::vector<Chord>& cs, int volume)
 {
     std::vector<int> held(3);
     for (int v = 0; v < 3; v++)
@@ -125,12 +124,21 @@ void pads(Score& s, int t, const std::vector<Chord>& cs, int volume, int bars)
             held[size_t(i)] = v[size_t(i)];
         }
         from = v;
-        t += bars * BAR;
+        t += BAR;
     }
+}
+
+void pump(Score& s, int t, int rows, int volume)
+{
+    static const int shape[BEAT] = {35, 55, 70, 80, 88, 94, 98, 100};
+    for (int r = 0; r < rows; r++)
+        for (int i = 0; i < 3; i++)
+            s.volume(t + r, PADCH + i, volume * shape[r % BEAT] / 100);
 }
 
 void padsoff(Score& s, int t, int rows)
 {
+    // Two slide ticks a row at speed 3: enough to bring volume 48 to 0.
     int rate = std::clamp((48 + 2 * rows - 1) / (2 * rows), 1, 15);
     for (int i = 0; i < 3; i++) {
         for (int r = 0; r < rows; r++)
@@ -196,13 +204,11 @@ void stabs(Score& s, int t, const std::vector<Chord>& cs, const char* bar, int v
 void chiparp(Score& s, int t, const std::vector<Chord>& cs, const char* bar, int volume)
 {
     for (const Chord& c : cs) {
-        int steps = int(strlen(bar));
-        for (int i = 0; i < steps; i++) {
+        for (int i = 0; bar[i]; i++) {
             int r = t + STEP * i;
             if (bar[i] == 'x')
                 s.note(r, CHIPCH, CHIP, rootin(c, 57), volume);
-            if (bar[i] == '^')
-                s.cut(r, CHIPCH);
+            // The command acts only on the rows that carry it.
             for (int k = 0; k < STEP; k++)
                 s.effect(r + k, CHIPCH, 'J', c.minor ? 0x37 : 0x47);
         }
@@ -235,23 +241,26 @@ bool inscale(int n)
 
 } // namespace
 
-void harmony(Score& s, int t0, int t1, int from, int to, int sample, int volume, int degrees)
+void harmony(Score& s, int t0, int t1, const std::vector<Chord>& cs, int volume)
 {
     for (int t = t0; t < t1; t++) {
-        const ItCell c = s.at(t, from);
+        const ItCell c = s.at(t, LEADCH);
         if (c.note == 254) {
-            s.cut(t, to);
+            s.cut(t, HARMCH);
         } else if (c.note >= 0 && c.note < 120) {
             // Notes outside the scale (G#) move from the scale note below.
             int n = c.note;
             while (!inscale(n))
                 n--;
-            for (int d = degrees; d != 0; d += d < 0 ? 1 : -1) {
-                n += d < 0 ? -1 : 1;
+            for (int d = 0; d < 2; d++) {
+                n--;
                 while (!inscale(n))
-                    n += d < 0 ? -1 : 1;
+                    n--;
             }
-            s.note(t, to, sample, n, volume);
+            const Chord& chord = cs[size_t((t - t0) / BAR) % cs.size()];
+            if (n % 12 == 7 && chord.root == 4 && !chord.minor)
+                n++;
+            s.note(t, HARMCH, c.sample, n, volume);
         }
     }
 }

@@ -34,7 +34,10 @@ void hush(Score& s, int t);
 
 // Voice-led pads on three channels: each chord takes the voicing nearest the
 // last, notes that stay are held.
-void pads(Score& s, int t, const std::vector<Chord>& cs, int volume, int bars = 1);
+void pads(Score& s, int t, const std::vector<Chord>& cs, int volume);
+// The pads duck under every kick and swell back over the beat, from t for
+// `rows` rows, up to `volume`.
+void pump(Score& s, int t, int rows, int volume);
 // Fades the pads out over `rows` rows from t and cuts them.
 void padsoff(Score& s, int t, int rows);
 
@@ -49,13 +52,14 @@ void arp(Score& s, int t, const std::vector<Chord>& cs, const char* bar, int vol
 void stab(Score& s, int t, const Chord& c, int volume);
 // Chord stabs on the grid of a bar.
 void stabs(Score& s, int t, const std::vector<Chord>& cs, const char* bar, int volume);
-// A chip arpeggio (command J) that holds each chord for the bar, retriggered
-// on the grid.
+// A chip arpeggio (command J, a chord at 50 notes a second) through each
+// bar, retriggered where the grid has 'x'.
 void chiparp(Score& s, int t, const std::vector<Chord>& cs, const char* bar, int volume);
 
 // Channel `from` (the lead) from t0 to t1, repeated `delay` rows later on
 // the echo channel at `percent` of its volume, alternating left and right.
 void echo(Score& s, int t0, int t1, int delay, int percent, int from = LEADCH);
-// The notes of channel `from` from t0 to t1 copied to channel `to`, moved
-// `degrees` steps along the A minor scale (-2: a third below).
-void harmony(Score& s, int t0, int t1, int from, int to, int sample, int volume, int degrees);
+// The lead from t0 to t1 doubled on the harmony channel a third below, along
+// the A minor scale; where a bar's chord has G# (E major) the harmony takes
+// G# for G.
+void harmony(Score& s, int t0, int t1, const std::vector<Chord>& cs, int volume);

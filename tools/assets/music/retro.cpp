@@ -5,6 +5,25 @@
 #include "samples.h"
 #include "sections.h"
 
+namespace
+{
+
+const char* const chipcall[4] = {
+    "C5 - E5 - G5 - E5 - C6 - - - G5 - - -", // C
+    "A5 - - - E5 - C5 - E5 - A5 - - - G5 -", // Am
+    "F5 - - - A5 - - - C6 - - - A5 - F5 -",  // F
+    "G5 - B5 - D6 - B5 - G5 - - - - - . _",  // G
+};
+// The answer takes the hook's rhythm.
+const char* const chipanswer[4] = {
+    "G5 - - G5 - - E5 - G5 - - - C6 - B5 -",  // C
+    "A5 - - - - - E5 - A5 - - - C6 - - -",    // Am
+    "C6 - - A5 - - F5 - A5 - - - C6 - D6 -",  // F
+    "B5 - - G5 - - D5 - G5 - A5 - B5 - D6 -", // G
+};
+
+} // namespace
+
 void retrobreak(Score& s)
 {
     const int t = 5 * POS;
@@ -16,13 +35,7 @@ void retrobreak(Score& s)
         chiparp(s, t + p * POS, cs, "x...x...x...x.x.", 22);
         bassline(s, t + p * POS, cs, "r.R.r.R.r.R.r.Rr", 44, TRI);
     }
-    s.line(t, LEADCH, CHIP, 34, "C5 - E5 - G5 - E5 - C6 - - - G5 - - -");
-    s.line(t + BAR, LEADCH, CHIP, 34, "A5 - - - E5 - C5 - E5 - A5 - - - G5 -");
-    s.line(t + 2 * BAR, LEADCH, CHIP, 34, "F5 - - - A5 - - - C6 - - - A5 - F5 -");
-    s.line(t + 3 * BAR, LEADCH, CHIP, 34, "G5 - B5 - D6 - B5 - G5 - - - - - . _");
-    s.line(t + POS, LEADCH, CHIP, 34, "G5 - - G5 - - E5 - G5 - - - C6 - B5 -");
-    s.line(t + POS + BAR, LEADCH, CHIP, 34, "A5 - - - - - E5 - A5 - - - C6 - - -");
-    s.line(t + POS + 2 * BAR, LEADCH, CHIP, 34, "C6 - - A5 - - F5 - A5 - - - C6 - D6 -");
-    s.line(t + POS + 3 * BAR, LEADCH, CHIP, 34, "B5 - - G5 - - D5 - G5 - A5 - B5 - D6 -");
+    phrase(s, t, LEADCH, CHIP, 38, chipcall);
+    phrase(s, t + POS, LEADCH, CHIP, 38, chipanswer);
     echo(s, t, t + 2 * POS - BAR / 2, 6, 35);
 }

@@ -34,18 +34,18 @@ void rings(Score& s)
         int at = t + p * POS;
         pads(s, at, cs, p == 0 ? 24 : 18);
         bassline(s, at, cs, "r..r..r.r..r..R.", 46, BASS);
-        arp(s, at, cs, p == 0 ? "0123012301230123" : "0.1.2.3.0.1.2.3.", p == 0 ? 24 : 16, 60);
+        arp(s, at, cs, p == 0 ? "0123012301230123" : "0.1.2.3.0.1.2.3.", p == 0 ? 28 : 20, 60);
         fill(s, at + 3 * BAR, p == 3 ? BUILD : SNARES);
         if (p > 0)
             crash(s, at, 40);
     }
-    phrase(s, t + POS, LEADCH, LEAD, 44, themed);
-    phrase(s, t + POS, HARMCH, BELL, 26, themed);
-    phrase(s, t + 2 * POS, LEADCH, LEAD, 44, themedanswer);
-    phrase(s, t + 2 * POS, HARMCH, BELL, 26, themedanswer);
+    phrase(s, t + POS, LEADCH, LEAD, 50, themed);
+    phrase(s, t + POS, HARMCH, BELL, 20, themed);
+    phrase(s, t + 2 * POS, LEADCH, LEAD, 50, themedanswer);
+    phrase(s, t + 2 * POS, HARMCH, BELL, 20, themedanswer);
     stabs(s, t + 2 * POS, cs, "x..x..x.........", 26);
-    phrase(s, t + 3 * POS, LEADCH, LEAD, 44, themed);
-    harmony(s, t + 3 * POS, t + 4 * POS, LEADCH, HARMCH, LEAD, 26, -2);
+    phrase(s, t + 3 * POS, LEADCH, LEAD, 50, themed);
+    harmony(s, t + 3 * POS, t + 4 * POS, cs, 26);
     stabs(s, t + 3 * POS, cs, "x..x..x...x..x..", 28);
     echo(s, t + POS, t + 4 * POS - BAR / 2, 6, 40);
 

@@ -19,15 +19,16 @@ void rotozoomer(Score& s)
         int at = t + p * POS;
         pads(s, at, cs, 20);
         bassline(s, at, cs, "^rRr^rRr^rRr^rRr", 44, BASS);
-        arp(s, at, cs, "0123432101234321", 18, 60);
+        arp(s, at, cs, "0123432101234321", 22, 60);
         if (p > 0)
             crash(s, at, 44);
     }
+    pump(s, t, 3 * POS, 28);
     stabs(s, t + 2 * POS, cs, "..x...x...x..x.x", 24);
-    phrase(s, t, LEADCH, LEAD, 46, themecall);
-    phrase(s, t + POS, LEADCH, LEAD, 46, themeanswer);
-    phrase(s, t + 2 * POS, LEADCH, LEAD, 46, themerun);
-    harmony(s, t, t + 3 * POS, LEADCH, HARMCH, LEAD, 26, -2);
+    phrase(s, t, LEADCH, LEAD, 52, themecall);
+    phrase(s, t + POS, LEADCH, LEAD, 52, themeanswer);
+    phrase(s, t + 2 * POS, LEADCH, LEAD, 52, themerun);
+    harmony(s, t, t + 3 * POS, cs, 26);
     echo(s, t, t + 3 * POS - BAR / 2, 6, 40);
 
     // "THATS NICE" at row 25 and "CUTE ONE" at row 95 of position 17.

@@ -1,6 +1,5 @@
 #include "score.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>

@@ -35,16 +35,17 @@ void scrollers(Score& s)
         int at = t + p * POS;
         pads(s, at, cs, p == 0 ? 24 : 18);
         bassline(s, at, cs, "^.r.R.r.^.r.R.r.", 46, BASS);
-        arp(s, at, cs, p == 0 ? "0242024202420243" : "0.2.4.2.0.2.4.2.", p == 0 ? 26 : 16, 60);
+        arp(s, at, cs, p == 0 ? "0242024202420243" : "0.2.4.2.0.2.4.2.", p == 0 ? 30 : 20, 60);
         fill(s, at + 3 * BAR, p == 3 ? TOMS : SNARES);
         if (p > 0)
             crash(s, at, 40);
     }
-    phrase(s, t + POS, LEADCH, LEAD, 44, themeb);
-    phrase(s, t + 2 * POS, LEADCH, LEAD, 44, themebanswer);
+    pump(s, t + POS, 3 * POS, 26);
+    phrase(s, t + POS, LEADCH, LEAD, 50, themeb);
+    phrase(s, t + 2 * POS, LEADCH, LEAD, 50, themebanswer);
     stabs(s, t + 2 * POS, cs, "..x...x...x...x.", 22);
-    phrase(s, t + 3 * POS, LEADCH, LEAD, 44, themeb);
-    harmony(s, t + 3 * POS, t + 4 * POS, LEADCH, HARMCH, LEAD, 26, -2);
+    phrase(s, t + 3 * POS, LEADCH, LEAD, 50, themeb);
+    harmony(s, t + 3 * POS, t + 4 * POS, cs, 26);
     stabs(s, t + 3 * POS, cs, "..x...x...x...x.", 22);
     echo(s, t + POS, t + 4 * POS - BAR / 2, 6, 40);
 }

@@ -2,6 +2,7 @@
 // into their loop, so the loop closes on itself; it starts at an upward zero
 // crossing after the attack. The one-shots are band-limited oscillators
 // through a filter whose cutoff falls, the classic pluck.
+#include <algorithm>
 #include <cmath>
 
 #include "samples.h"
@@ -72,7 +73,7 @@ struct Osc {
 Signal ensemble(const Cycles& c, const std::vector<Osc>& oscs, const std::vector<double>& w,
                 int length)
 {
-    Signal s = Signal(size_t(length));
+    Signal s(static_cast<size_t>(length));
     for (const Osc& o : oscs)
         c.add(s, o.cycles, o.amp, w, o.shift);
     return s;
@@ -108,7 +109,7 @@ ItSample pad()
         c,
         {{256, 1.0, 0}, {255, 0.8, 5000}, {257, 0.8, 21000}, {253, 0.6, 11000}, {259, 0.6, 27000}},
         sawweights(14, 4), 32768 * 2 + 9000);
-    c.add(s, 128, 0.45, {0, 1});
+    c.add(s, 128, 0.25, {0, 1});
     return loopvoice("pad", s, 32768, 9000, 128, 32);
 }
 
@@ -207,7 +208,7 @@ std::vector<ItSample> makesamples()
         ItSample (*make)();
         int level;
     };
-    static const Channel desk[] = {{kick, 52},
+    static const Channel desk[] = {{kick, 60},
                                    {snare, 56},
                                    {clap, 64},
                                    {[] { return hat(false); }, 64},
@@ -218,7 +219,7 @@ std::vector<ItSample> makesamples()
                                    {impact, 32},
                                    {swell, 56},
                                    {sub, 52},
-                                   {bass, 46},
+                                   {bass, 50},
                                    {lead, 64},
                                    {pad, 64},
                                    {[] { return stab(true); }, 52},

@@ -19,12 +19,13 @@ void twister(Score& s)
         int at = t + p * POS;
         pads(s, at, cs, 22);
         bassline(s, at, cs, "^rRr^rRr^rRr^rRr", 46, BASS);
-        arp(s, at, cs, "0123432101234321", 20, 60);
+        arp(s, at, cs, "0123432101234321", 24, 60);
         stabs(s, at, cs, "..x...x...x..x.x", 24);
     }
-    phrase(s, t, LEADCH, LEAD, 46, themerun);
-    phrase(s, t + POS, LEADCH, LEAD, 46, themeanswer);
-    harmony(s, t, t + 2 * POS, LEADCH, HARMCH, LEAD, 28, -2);
+    pump(s, t, 2 * POS, 30);
+    phrase(s, t, LEADCH, LEAD, 52, themerun);
+    phrase(s, t + POS, LEADCH, LEAD, 52, themeanswer);
+    harmony(s, t, t + 2 * POS, cs, 28);
     echo(s, t, t + 2 * POS, 6, 40);
 
     // "TWISTED" at row 57, "LIKE SISTER" at row 127 of position 23.
