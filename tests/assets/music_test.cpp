@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <mikmod.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "parts.h"
 #include "samples.h"
 #include "score.h"
 #include "sections.h"
@@ -122,6 +124,72 @@ TEST(Score, NotesChordsAndLines)
     EXPECT_EQ(s.at(POS + 2, LEADCH).volume, 40);
 }
 
+// The notes sounding on the three pad channels at t.
+std::vector<int> padnotes(Score& s, int t)
+{
+    std::vector<int> out;
+    for (int ch = PADCH; ch < PADCH + 3; ch++)
+        for (int u = t; u >= 0; u--)
+            if (s.at(u, ch).note >= 0) {
+                out.push_back(s.at(u, ch).note);
+                break;
+            }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(Parts, PadsVoiceEachChordCloseAndHoldCommonTones)
+{
+    Score s;
+    std::vector<Chord> cs = chords("Am F C G E");
+    pads(s, 0, cs, 30);
+    for (size_t b = 0; b < cs.size(); b++) {
+        SCOPED_TRACE(b);
+        std::vector<int> v = padnotes(s, int(b) * BAR);
+        ASSERT_EQ(v.size(), 3u);
+        EXPECT_LE(v[2] - v[0], 12);
+        std::vector<int> pcs;
+        for (int n : v)
+            pcs.push_back(n % 12);
+        std::sort(pcs.begin(), pcs.end());
+        std::vector<int> want = cs[b].tones(0, 3);
+        EXPECT_EQ(pcs, want);
+    }
+    // Am -> F keeps A and C: one voice moves.
+    int moved = 0;
+    for (int ch = PADCH; ch < PADCH + 3; ch++)
+        moved += s.at(BAR, ch).note >= 0;
+    EXPECT_EQ(moved, 1);
+}
+
+TEST(Parts, HarmonyIsAThirdBelowAndTakesGSharpOverE)
+{
+    Score s;
+    s.line(0, LEADCH, LEAD, 50, "E5 D5 C5 . _ _ _ _ _ _ _ _ _ _ _ _ B5 G#5 E5");
+    harmony(s, 0, 2 * BAR, chords("Am E"), 20);
+    EXPECT_EQ(s.at(0, HARMCH).note, pitch("C5"));
+    EXPECT_EQ(s.at(2, HARMCH).note, pitch("B4"));
+    EXPECT_EQ(s.at(4, HARMCH).note, pitch("A4"));
+    EXPECT_EQ(s.at(6, HARMCH).note, 254);
+    EXPECT_EQ(s.at(BAR, HARMCH).note, pitch("G#5"));
+    EXPECT_EQ(s.at(BAR + 2, HARMCH).note, pitch("E5"));
+    EXPECT_EQ(s.at(BAR + 4, HARMCH).note, pitch("C5")); // the scale's third below E
+    EXPECT_EQ(s.at(BAR, HARMCH).volume, 20);
+}
+
+TEST(Parts, EchoRepeatsLaterQuieterFromSideToSide)
+{
+    Score s;
+    s.line(0, LEADCH, LEAD, 50, "A4 C5 . E5");
+    echo(s, 0, 8, 6, 40);
+    EXPECT_EQ(s.at(6, ECHOCH).note, pitch("A4"));
+    EXPECT_EQ(s.at(6, ECHOCH).volume, 20);
+    EXPECT_EQ(s.at(8, ECHOCH).note, pitch("C5"));
+    EXPECT_NE(s.at(6, ECHOCH).param, s.at(8, ECHOCH).param); // panned apart
+    EXPECT_EQ(s.at(10, ECHOCH).note, 254);
+    EXPECT_EQ(s.at(12, ECHOCH).note, pitch("E5"));
+}
+
 // Loops close on themselves: the loop starts on an upward zero crossing, the
 // sample before the loop end continues into the loop start as smoothly as
 // inside the loop, and the loop holds whole cycles of the pitch.
@@ -175,6 +243,32 @@ TEST(Song, RunsOffTheEndThroughTwentyEightPositions)
         }
     }
     EXPECT_GE(LASTROWS, 46);
+}
+
+// A looped voice rings until something stops it: on the melodic channels no
+// looped note may outlast two bars, and nothing loops on past the end.
+TEST(Song, LoopedVoicesStop)
+{
+    ItSong song = composezel();
+    const int end = 27 * POS + LASTROWS;
+    auto cell = [&](int t, int ch) -> const ItCell& {
+        return song.patterns[size_t(t / POS)].cells[size_t(t % POS) * CHANNELS + size_t(ch)];
+    };
+    auto looped = [&](int sample) { return song.samples[size_t(sample) - 1].loopbegin >= 0; };
+    for (int ch = 0; ch < CHANNELS; ch++) {
+        SCOPED_TRACE(ch);
+        int since = -1; // start of the looped note sounding, or -1
+        for (int t = 0; t < end; t++) {
+            const ItCell& c = cell(t, ch);
+            if (c.note >= 0) {
+                if (since >= 0 && (ch == LEADCH || ch == ECHOCH || ch == HARMCH || ch == CHIPCH)) {
+                    EXPECT_LE(t - since, 2 * BAR) << "note from row " << since;
+                }
+                since = c.note < 120 && looped(c.sample) ? t : -1;
+            }
+        }
+        EXPECT_EQ(since, -1) << "a looped note from row " << since << " rings to the end";
+    }
 }
 
 TEST(Song, SameBytesEveryRunAndInTheBuild)
@@ -243,6 +337,33 @@ TEST(Song, LibmikmodPlaysEveryPositionAndSlowsForTheCar)
     EXPECT_DOUBLE_EQ(rowms[1 * 256 + 100], 60);
     EXPECT_DOUBLE_EQ(rowms[2 * 256 + 1], 60);
     EXPECT_DOUBLE_EQ(rowms[27 * 256 + 45], 60);
+}
+
+// What the demo plays: libmikmod's mixer output, pulled directly, stays
+// below -1 dBFS.
+TEST(Song, LibmikmodMixStaysBelowFullScale)
+{
+    MikMod_RegisterDriver(&drv_nos);
+    MikMod_RegisterLoader(&load_it);
+    md_mode |= DMODE_SOFT_MUSIC;
+    ASSERT_EQ(MikMod_Init(""), 0) << MikMod_strerror(MikMod_errno);
+    MODULE* m = Player_Load(DEMO_RUN_DIR "/zel.it", 64, 0);
+    ASSERT_TRUE(m) << MikMod_strerror(MikMod_errno);
+    Player_Start(m);
+    std::vector<SWORD> buf(4096);
+    int peak = 0;
+    long frames = 0;
+    while (Player_Active() && frames < 300L * md_mixfreq) {
+        ULONG n = VC_WriteBytes(reinterpret_cast<SBYTE*>(buf.data()), ULONG(buf.size() * 2)) / 2;
+        for (ULONG i = 0; i < n; i++)
+            peak = std::max(peak, std::abs(int(buf[i])));
+        frames += long(n / 2);
+    }
+    Player_Stop();
+    Player_Free(m);
+    MikMod_Exit();
+    EXPECT_LT(peak, 29205) << "-1 dBFS is 29204";
+    EXPECT_GT(peak, 16384) << "and the song is not timid either";
 }
 
 // Another player's opinion, when it is installed.

@@ -12,7 +12,6 @@ void lens(Score& s)
     hush(s, t);
     crash(s, t, 48);
     s.note(t, FXCH, IMPACT, 60, 48);
-    s.cut(t, BASSCH);
     pads(s, t, cs, 30);
     bassline(s, t, cs, "r...............", 44, SUB);
     s.line(t, HARMCH, BELL, 36, "A5 - - - - - G5 - A5 - - - C6 - - -");

@@ -1,6 +1,6 @@
 // Position 0, the blank scene: pads rise out of silence and a bell hints at
-// the hook. Position 1, the logo: a four-bar build whose riser lands as the
-// car appears (row 111); the last half bar runs at speed 4 (80 ms a row) so
+// the hook. Position 1, the logo: a four-bar build whose riser lands at row
+// 112, as the car appears; from there the rows run at speed 4 (80 ms) so
 // that the car's 25-tick fly-in ends before the drop at position 2.
 #include "parts.h"
 #include "samples.h"
@@ -32,8 +32,8 @@ void buildup(Score& s)
         s.hits(t + b * BAR, KICKCH, KICK, 40 + 8 * b, "x...x...x...x...");
         s.hits(t + b * BAR, OHATCH, HATO, 14 + 4 * b, "..x...x...x...x.");
     }
-    s.hits(t + BAR, CLAPCH, CLAP, 34, "....x.......x...", STEP);
-    s.hits(t + 2 * BAR, CLAPCH, CLAP, 40, "....x.......x..x", STEP);
+    s.hits(t + BAR, CLAPCH, CLAP, 34, "....x.......x...");
+    s.hits(t + 2 * BAR, CLAPCH, CLAP, 40, "....x.......x..x");
     s.note(t + 16, FXCH, RISER, 60, 48);
     bassline(s, t + 2 * BAR, {cs[2]}, "r.r.r.r.r.r.r.r.", 34, BASS);
     bassline(s, t + 3 * BAR, {cs[3]}, "r.r.r.r.^.......", 38, BASS);
