@@ -31,7 +31,7 @@ void carscenes(Score& s)
         bassline(s, at, cs, "^rRr^rRr^rRr^rRr", 44, BASS);
         arp(s, at, cs, "0123432101234321", p == 0 ? 18 : 24, 57);
     }
-    pump(s, t, 3 * POS - 16, 28);
+    pump(s, t, 3 * POS - 24, 28); // up to the fade before the black
     phrase(s, t, LEADCH, LEAD, 50, themecall);
     phrase(s, t + POS, LEADCH, LEAD, 50, themeanswer);
     phrase(s, t + 2 * POS, LEADCH, LEAD, 50, themerun);
