@@ -27,14 +27,14 @@ void saw(Signal& s, double hz, double rate, double amp, double top, double phase
 void square(Signal& s, double hz, double rate, double amp, double top)
 {
     for (int h = 1; h * hz < top; h += 2) {
-        double w = tau * h * hz / rate, a = amp * 1.27 / h;
+        double w = tau * h * hz / rate, a = amp * 4 / (tau / 2) / h;
         for (size_t i = 0; i < s.size(); i++)
             s[i] += a * std::sin(w * double(i));
     }
 }
 
 // Runs s through a resonant low-pass whose cutoff falls from `lo + span` to
-// `lo` with time constant `tau`, and shapes it with a quick attack and an
+// `lo` with time constant `fall` (s), and shapes it with a quick attack and an
 // exponential decay.
 void pluckfilter(Signal& s, double rate, double lo, double span, double fall, double q,
                  double decay)
