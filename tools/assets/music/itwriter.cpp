@@ -1,9 +1,7 @@
 #include "itwriter.h"
 
-#include <algorithm>
-#include <cstring>
-
-namespace {
+namespace
+{
 
 struct Out {
     std::vector<uint8_t> b;
@@ -28,8 +26,8 @@ std::vector<uint8_t> packpattern(const ItPattern& p)
     for (int r = 0; r < p.rows; r++) {
         for (int ch = 0; ch < p.channels; ch++) {
             const ItCell& c = p.cells[size_t(r) * p.channels + ch];
-            int mask = (c.note >= 0 ? 1 : 0) | (c.sample > 0 ? 2 : 0) |
-                       (c.volume >= 0 ? 4 : 0) | (c.command > 0 ? 8 : 0);
+            int mask = (c.note >= 0 ? 1 : 0) | (c.sample > 0 ? 2 : 0) | (c.volume >= 0 ? 4 : 0) |
+                       (c.command > 0 ? 8 : 0);
             if (!mask)
                 continue;
             o.u8((ch + 1) | 128); // always an explicit mask
@@ -90,7 +88,7 @@ std::vector<uint8_t> writeit(const ItSong& song)
         o.text("IMPS", 4);
         o.text(s.name.substr(0, 12), 12);
         o.u8(0);
-        o.u8(64);
+        o.u8(s.globalvolume);
         o.u8(1 | 2 | (loop ? 16 : 0));
         o.u8(s.volume);
         o.text(s.name, 26);

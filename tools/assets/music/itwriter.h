@@ -11,16 +11,17 @@ struct ItSample {
     std::vector<int16_t> pcm;
     int c5speed = 22050;
     int volume = 64;       // default volume 0..64
+    int globalvolume = 64; // scales every note of the sample, 0..64
     int pan = -1;          // 0..64, or -1 for none
     int loopbegin = -1;    // loop [loopbegin, loopend) in samples, or -1
     int loopend = -1;
 };
 
 struct ItCell {
-    int note = -1;    // 0..119, 254 cut, 255 off, -1 none
-    int sample = 0;   // 1-based, 0 none
-    int volume = -1;  // 0..64, -1 none
-    int command = 0;  // 'A'..'Z' as 1..26, 0 none
+    int note = -1;   // 0..119, 254 cut, 255 off, -1 none
+    int sample = 0;  // 1-based, 0 none
+    int volume = -1; // 0..64, -1 none
+    int command = 0; // 'A'..'Z' as 1..26, 0 none
     int param = 0;
 };
 
