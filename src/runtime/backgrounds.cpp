@@ -4,7 +4,8 @@
 
 #include "runtime/runtime.h"
 
-namespace {
+namespace
+{
 
 Uint16* pixels(SDL_Surface* s) { return static_cast<Uint16*>(s->pixels); }
 

@@ -20,7 +20,8 @@ void songposition(int* pos, int* row)
     *row = module->patpos;
 }
 
-namespace {
+namespace
+{
 
 [[noreturn]] void fail(const char* format, const char* reason)
 {
@@ -44,12 +45,10 @@ int main()
     MikMod_RegisterAllLoaders();
     md_mode |= DMODE_SOFT_MUSIC;
     if (MikMod_Init(""))
-        fail("Could not initialize sound, reason: %s\n",
-             MikMod_strerror(MikMod_errno));
+        fail("Could not initialize sound, reason: %s\n", MikMod_strerror(MikMod_errno));
     module = Player_Load("zel.it", 64, 0);
     if (!module)
-        fail("Could not load module, reason: %s\n",
-             MikMod_strerror(MikMod_errno));
+        fail("Could not load module, reason: %s\n", MikMod_strerror(MikMod_errno));
 
     if (!distlens || !tempbuff)
         fail("Could not create work surfaces: %s\n", SDL_GetError());

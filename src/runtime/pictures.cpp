@@ -8,16 +8,14 @@ SDL_Surface* screen;
 // Made during static initialisation, before main and before SDL_Init: a
 // software surface needs no video subsystem. The masks play no part; only
 // the 16-bit pixel arrays are used.
-SDL_Surface* distlens =
-    SDL_CreateRGBSurface(0, 128, 128, 16, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
-SDL_Surface* tempbuff =
-    SDL_CreateRGBSurface(0, 320, 240, 16, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+SDL_Surface* distlens = SDL_CreateRGBSurface(0, 128, 128, 16, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+SDL_Surface* tempbuff = SDL_CreateRGBSurface(0, 320, 240, 16, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
 
-SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy, *delorean,
-    *mirv, *backfont, *quorvastlogo, *logo1988, *warpbg, *afro, *sidekick,
-    *torus, *psyke;
+SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy, *delorean, *mirv, *backfont,
+    *quorvastlogo, *logo1988, *warpbg, *afro, *sidekick, *torus, *psyke;
 
-namespace {
+namespace
+{
 
 // Every reader addresses a picture as a flat array with a fixed row length,
 // so the shape is checked here once instead of being trusted.

@@ -18,9 +18,8 @@ extern int size;              // screen pixels: every full-screen pass runs over
 extern double PI;             // twelve decimals on purpose: the tables start here
 
 // Pictures, converted to the screen's pixel format once at load.
-extern SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy,
-    *delorean, *mirv, *backfont, *quorvastlogo, *logo1988, *warpbg, *afro,
-    *sidekick, *torus, *psyke;
+extern SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy, *delorean, *mirv,
+    *backfont, *quorvastlogo, *logo1988, *warpbg, *afro, *sidekick, *torus, *psyke;
 
 // --- Tables built at start-up (tables.cpp) ---------------------------------
 extern int ymult[321], tmult[257], yintf[513];
@@ -39,8 +38,7 @@ void buildtables(); // start-up steps 9 to 13
 std::string loadpictures();
 
 // --- Clock and timeline (render.cpp, timeline.cpp) -------------------------
-extern int last_tick, demotime, demotimeoffset, ao, clearr, framepierr,
-    framedelay, quit;
+extern int last_tick, demotime, demotimeoffset, ao, clearr, framepierr, framedelay, quit;
 extern int xr, yr, offsetx, offsety, offsetz;
 extern int scrlpos1, scrlpos2, scrlpos3;
 extern int ang1, ang2, ix1, iy1, ix2, iy2;
@@ -56,9 +54,9 @@ void tick();      // one 50 ms step of the clocks and the timeline
 void drawframe(); // the drawing pass, in its fixed order
 
 // --- Drawing steps of this subsystem ---------------------------------------
-void drawbackgrounds(); // clear and the full-screen pictures of the pass
-void drawtexts1();      // afro/sidekick words over the car, the closing word
-void drawtexts2();      // the later words, last thing of the frame
+void drawbackgrounds();                        // clear and the full-screen pictures of the pass
+void drawtexts1();                             // afro/sidekick words over the car, the closing word
+void drawtexts2();                             // the later words, last thing of the frame
 void overlaykeyed(const SDL_Surface* picture); // 0xFFFF shows the scene through
 
 // --- Main loop events (events.cpp) -----------------------------------------

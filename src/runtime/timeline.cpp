@@ -18,7 +18,8 @@ int tw1 = 1, tw2 = 1;
 unsigned twsin1 = 0, twsin2 = 3;
 int efxc;
 
-namespace {
+namespace
+{
 
 // The lens turns back after it has moved, so it overshoots by one step.
 void bouncelens()

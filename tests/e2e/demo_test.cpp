@@ -11,7 +11,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 // A scratch copy of the run directory that a test may spoil.
 struct Demo : ::testing::Test {

@@ -11,7 +11,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace
+{
 
 struct Replay {
     int status;
@@ -27,8 +28,8 @@ Replay replay(const std::string& script, const std::string& args = "--offset 0")
     fs::path errfile = dir / ("replay-err-" + std::to_string(getpid()));
     std::ofstream(in) << script;
     Replay r{-1, "", ""};
-    std::string cmd = "cd " DEMO_RUN_DIR " && " DEMO_REPLAY_BIN " " + args + " < '" +
-                      in.string() + "' 2> '" + errfile.string() + "'";
+    std::string cmd = "cd " DEMO_RUN_DIR " && " DEMO_REPLAY_BIN " " + args + " < '" + in.string() +
+                      "' 2> '" + errfile.string() + "'";
     FILE* p = popen(cmd.c_str(), "r");
     char buf[512];
     while (fgets(buf, sizeof buf, p))

@@ -4,7 +4,8 @@
 #include "runtime/runtime.h"
 #include "support.h"
 
-namespace {
+namespace
+{
 
 struct Backgrounds : ::testing::Test {
     void SetUp() override

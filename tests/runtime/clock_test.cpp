@@ -5,7 +5,8 @@
 #include "runtime/runtime.h"
 #include "support.h"
 
-namespace {
+namespace
+{
 
 struct Clock : ::testing::Test {
     void SetUp() override

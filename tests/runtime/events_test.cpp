@@ -6,7 +6,8 @@
 #include "runtime/runtime.h"
 #include "support.h"
 
-namespace {
+namespace
+{
 
 struct Events : ::testing::Test {
     static MODULE* song;

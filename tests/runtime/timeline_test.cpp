@@ -7,7 +7,8 @@
 #include "scene3d/scene3d.h"
 #include "support.h"
 
-namespace {
+namespace
+{
 
 struct Timeline : ::testing::Test {
     void SetUp() override

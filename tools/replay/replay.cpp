@@ -19,7 +19,8 @@
 #include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
 
-namespace {
+namespace
+{
 
 unsigned scriptnow;
 int scriptpos, scriptrow;
@@ -75,9 +76,8 @@ void printstate()
     printf("d=%d ao=%d clearr=%d last_tick=%d framepierr=%d framedelay=%d "
            "quit=%d xr=%d yr=%d offsetx=%d offsety=%d offsetz=%d scrlpos1=%d "
            "ang1=%d ang2=%d lensx=%d lensy=%d roto=%d tw1=%d tw2=%d\n",
-           demotime, ao, clearr, last_tick, framepierr, framedelay, quit, xr,
-           yr, offsetx, offsety, offsetz, scrlpos1, ang1, ang2, lensx, lensy,
-           roto, tw1, tw2);
+           demotime, ao, clearr, last_tick, framepierr, framedelay, quit, xr, yr, offsetx, offsety,
+           offsetz, scrlpos1, ang1, ang2, lensx, lensy, roto, tw1, tw2);
     fflush(stdout);
 }
 
@@ -160,8 +160,7 @@ int main(int argc, char** argv)
     }
     std::istream& script = scriptfile.empty() ? std::cin : file;
 
-    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0,
-                                  0x001F, 0);
+    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0, 0x001F, 0);
     if (!screen || !distlens || !tempbuff)
         fail(1, std::string("could not create surfaces: ") + SDL_GetError());
     buildtables();
