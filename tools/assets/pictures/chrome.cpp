@@ -30,9 +30,10 @@ Fill chrome(const Lettering& l, const Metal& m)
         // Light from the upper left, seen head on.
         double lx = -0.45, ly = -0.6, lz = 0.66;
         double hx = lx, hy = ly, hz = lz + 1, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-        double spec = std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl);
-        spec = spec * spec, spec = spec * spec, spec = spec * spec, spec = spec * spec;
+        double highlight = std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl);
+        for (int i = 0; i < 4; i++) // a tight highlight: the 16th power
+            highlight *= highlight;
         double shade = 0.75 + 0.25 * std::max(0.0, nx * lx + ny * ly + nz * lz);
-        return mix(c * shade, m.glint, clamp01(spec * spec * 1.2));
+        return mix(c * shade, m.glint, clamp01(highlight * highlight * 1.2));
     };
 }
