@@ -21,8 +21,7 @@ void render()
     int now = static_cast<int>(clockticks());
     if (now <= last_tick) {
         clocksleep(1);
-        if (SDL_MUSTLOCK(screen))
-            SDL_UnlockSurface(screen);
+        SDL_UnlockSurface(screen);
         return;
     }
     musicupdate();
@@ -34,8 +33,10 @@ void render()
     while (last_tick < now)
         tick();
     drawframe();
-    if (SDL_MUSTLOCK(screen))
-        SDL_UnlockSurface(screen);
+    // Every lock is released, even where SDL_MUSTLOCK says a software screen
+    // needs none: sdl12-compat counts the locks and does not present a
+    // screen that is still locked, so the window would stay black.
+    SDL_UnlockSurface(screen);
     SDL_UpdateRect(screen, 0, 0, 320, 240);
 }
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# The demo in a real X window (Xvfb): it draws, the Right key moves the song
-# on, releasing Escape ends it with status 0.
+# The demo in a real X window (Xvfb): the Right key moves the song on to the
+# logo, the window shows it, releasing Escape ends the demo with status 0.
 #   realwindow.sh DEMO RUNDIR [SCREENSHOT.png]
 set -euo pipefail
 demo=$1 rundir=$2 shot=${3:-}
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || {
-  echo "realwindow: Xvfb or xdotool missing"; exit 1; }
+for tool in Xvfb xdotool import convert; do
+  command -v $tool >/dev/null || { echo "realwindow: $tool missing"; exit 1; }
+done
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
@@ -23,9 +24,13 @@ sleep 2
 # A bare X server has no window manager to give the window the focus.
 xdotool mousemove --window "$window" 100 100 windowfocus --sync "$window"
 xdotool key Right
-sleep 1
-if [[ -n "$shot" ]] && command -v import >/dev/null; then
-  import -window "$window" "$shot"
+sleep 1.5
+shot=${shot:-$(mktemp --suffix=.png)}
+import -window "$window" "$shot"
+# The logo's centre is lit: the frame reached the window.
+centre=$(convert "$shot" -crop 1x1+160+120 -format '%[fx:int(255*maxima)]' info:)
+if [[ "$centre" -lt 16 ]]; then
+  echo "realwindow: the window shows nothing at the logo ($shot)"; exit 1
 fi
 kill -0 "$pid" # still running
 xdotool key Escape
