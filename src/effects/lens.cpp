@@ -11,14 +11,18 @@ namespace
 // The square is placed by flat screen index, so a column past either edge
 // lands on the neighbouring row; only the first and last screen pixel bound
 // it. Row j covers lens columns [lo, hi) on screen, from screen index base.
+// Worked out in 64 bits: lensy grows without bound while the lens falls,
+// and a long stall takes it far below the screen.
 struct lensrow {
-    int base, lo, hi;
+    long long base;
+    int lo, hi;
 };
 
 lensrow lensrowat(int j)
 {
-    int base = lensx + (lensy + j) * 320;
-    return {base, std::max(0, -base), std::min(128, size - base)};
+    long long base = lensx + (static_cast<long long>(lensy) + j) * 320;
+    return {base, static_cast<int>(std::clamp(-base, 0LL, 128LL)),
+            static_cast<int>(std::clamp(size - base, 0LL, 128LL))};
 }
 
 } // namespace

@@ -20,9 +20,10 @@ void drawwarp()
 {
     const Uint16* src = pixels(warpbg);
     Uint16* dst = pixels(screen);
-    int shift = 50 * framepierr;
+    // Unsigned: only the low 8 bits count, and framepierr may be anything.
+    unsigned shift = 50u * static_cast<unsigned>(framepierr);
     for (int y = 0; y < 240; y++)
-        for (int x = 0; x < 320; x++)
+        for (unsigned x = 0; x < 320; x++)
             dst[y * 320 + x] = src[y * 256 + ((x - shift) & 255)];
 }
 

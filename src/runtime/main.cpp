@@ -9,8 +9,6 @@
 #include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
 
-MODULE* module;
-
 unsigned clockticks() { return SDL_GetTicks(); }
 void clocksleep(unsigned ms) { SDL_Delay(ms); }
 void musicupdate() { MikMod_Update(); }
@@ -46,9 +44,9 @@ int main()
     md_mode |= DMODE_SOFT_MUSIC;
     if (MikMod_Init(""))
         fail("Could not initialize sound, reason: %s\n", MikMod_strerror(MikMod_errno));
-    module = Player_Load("zel.it", 64, 0);
-    if (!module)
-        fail("Could not load module, reason: %s\n", MikMod_strerror(MikMod_errno));
+    std::string nomodule = loadmodule();
+    if (!nomodule.empty())
+        fail("%s\n", nomodule.c_str());
 
     if (!distlens || !tempbuff)
         fail("Could not create work surfaces: %s\n", SDL_GetError());
@@ -62,7 +60,9 @@ int main()
     init_lens();
     Player_Start(module);
 
-    while (!quit) {
+    // A song that stops short of the timeline's end ends the demo as the
+    // timeline would.
+    while (!quit && Player_Active()) {
         render();
         if (pollevents())
             return 0;

@@ -34,7 +34,7 @@ struct Picture {
     Shape shape;
 };
 
-const Picture pictures[] = {
+const Picture pictures[PICTURES] = {
     {"data/font-32x44.png", &fontti, {512, 270, true}},
     {"data/flare-green.png", &flare1, sprite},
     {"data/flare-yellow.png", &flare2, sprite},
@@ -68,23 +68,39 @@ std::string shapeerror(const SDL_Surface* s, Shape want)
 
 } // namespace
 
+std::string loadpicture(int i)
+{
+    const Picture& p = pictures[i];
+    SDL_FreeSurface(*p.surface);
+    *p.surface = nullptr;
+    SDL_Surface* loaded;
+    {
+        // libpng reports a damaged file on standard error by itself.
+        Stderrmuted quiet;
+        loaded = IMG_Load(p.file);
+    }
+    std::string why;
+    if (!loaded) {
+        why = SDL_GetError();
+    } else {
+        *p.surface = SDL_ConvertSurface(loaded, screen->format, 0);
+        SDL_FreeSurface(loaded);
+        if (!*p.surface)
+            why = std::string("conversion failed: ") + SDL_GetError();
+        else
+            why = shapeerror(*p.surface, p.shape);
+    }
+    if (why.empty())
+        return "";
+    SDL_FreeSurface(*p.surface);
+    *p.surface = nullptr;
+    return std::string("Could not load picture ") + p.file + ": " + why;
+}
+
 std::string loadpictures()
 {
-    for (const Picture& p : pictures) {
-        std::string why;
-        SDL_Surface* loaded = IMG_Load(p.file);
-        if (!loaded) {
-            why = SDL_GetError();
-        } else {
-            *p.surface = SDL_ConvertSurface(loaded, screen->format, 0);
-            SDL_FreeSurface(loaded);
-            if (!*p.surface)
-                why = std::string("conversion failed: ") + SDL_GetError();
-            else
-                why = shapeerror(*p.surface, p.shape);
-        }
-        if (!why.empty())
-            return std::string("Could not load picture ") + p.file + ": " + why;
-    }
+    for (int i = 0; i < PICTURES; i++)
+        if (std::string why = loadpicture(i); !why.empty())
+            return why;
     return "";
 }

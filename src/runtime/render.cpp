@@ -13,13 +13,24 @@ int framepierr = 0;
 int framedelay = 0;
 int quit = 0;
 
+namespace
+{
+
+// The clock is a 32-bit millisecond counter that wraps (SDL's does after
+// 49.7 days), and last_tick wraps with it. A tick is due while the clock is
+// ahead of the last tick by less than half the counter's range: across the
+// wrap too, and for every clock reading the same as a plain signed
+// comparison wherever that one is defined (last_tick starts at -1).
+bool tickdue(unsigned now) { return static_cast<int>(now - static_cast<unsigned>(last_tick)) > 0; }
+
+} // namespace
+
 void render()
 {
     if (SDL_LockSurface(screen) < 0)
         return;
-    // Signed on purpose: last_tick starts at -1.
-    int now = static_cast<int>(clockticks());
-    if (now <= last_tick) {
+    unsigned now = clockticks();
+    if (!tickdue(now)) {
         clocksleep(1);
         SDL_UnlockSurface(screen);
         return;
@@ -30,7 +41,7 @@ void render()
     demotime = pos * 128 + row + demotimeoffset;
     // Time that has passed is worked off in whole ticks, all with the same
     // demotime, so motion keeps wall-clock speed when frames are slow.
-    while (last_tick < now)
+    while (tickdue(now))
         tick();
     drawframe();
     // Every lock is released, even where SDL_MUSTLOCK says a software screen

@@ -31,11 +31,41 @@ extern int bigfontwidth[96], backfontwidth[96];
 
 void buildtables(); // start-up steps 9 to 13
 
+// --- The soundtrack (module.cpp) ---------------------------------------------
+// The first demotime past the timeline: a tick that sees it ends the demo.
+constexpr int DEMOTIME_END = 3501;
+
+// The song, loaded by loadmodule() and played by the host.
+extern struct MODULE* module;
+
+// Loads "zel.it" with MikMod, which the host has initialised with the driver
+// of its choice, and checks that a straight run through the song reaches
+// DEMOTIME_END at the build's offset. Returns "" or the one line
+// "Could not load module, reason: ..."; on failure `module` is null.
+std::string loadmodule();
+
+// Standard error goes to /dev/null for the lifetime of one of these
+// (quiet.cpp): around library calls that print lines of their own.
+class Stderrmuted
+{
+  public:
+    Stderrmuted();
+    ~Stderrmuted();
+    Stderrmuted(const Stderrmuted&) = delete;
+    Stderrmuted& operator=(const Stderrmuted&) = delete;
+
+  private:
+    int saved;
+};
+
 // --- Pictures (pictures.cpp) -----------------------------------------------
 // Loads the sixteen pictures in their order, converting each to the format
 // of `screen`. Returns "" or one line naming the file and what is wrong; on
-// failure nothing after the bad picture has been loaded.
+// failure the bad picture and those after it are not loaded (null).
 std::string loadpictures();
+// One of them, 0 to PICTURES - 1 in load order, in place of what it held.
+constexpr int PICTURES = 16;
+std::string loadpicture(int i);
 
 // --- Clock and timeline (render.cpp, timeline.cpp) -------------------------
 extern int last_tick, demotime, demotimeoffset, ao, clearr, framepierr, framedelay, quit;
@@ -48,6 +78,13 @@ extern int roto;
 extern int tw1, tw2;
 extern unsigned twsin1, twsin2;
 extern int efxc;
+
+// a + b, wrapping past the ends of int instead of overflowing: for the
+// counters that grow for as long as the demo runs or a scene stalls.
+inline int wrapadd(int a, int b)
+{
+    return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
+}
 
 void render();    // one turn of the frame protocol
 void tick();      // one 50 ms step of the clocks and the timeline

@@ -66,7 +66,7 @@ void timeline(int d)
             offsety = 180;
             yr = 314;
         }
-        xr = deloreanwarp[framepierr % 256];
+        xr = deloreanwarp[framepierr & 255];
     }
     if (d > 624 && d <= 640) {
         clearr = 1;
@@ -77,9 +77,9 @@ void timeline(int d)
     if (d > 896 && d <= 1408) {
         clearr = 1;
         ao = -5;
-        scrlpos1 -= 2;
-        scrlpos2 -= 2;
-        scrlpos3 -= 2;
+        scrlpos1 = wrapadd(scrlpos1, -2);
+        scrlpos2 = wrapadd(scrlpos2, -2);
+        scrlpos3 = wrapadd(scrlpos3, -2);
     }
     if (d > 1408 && d <= 1920) {
         clearr = 1;
@@ -105,7 +105,7 @@ void timeline(int d)
     }
     if (d > 2000 && d <= 2048) { // and drops off the bottom
         ao = -20;
-        lensy += 10;
+        lensy = wrapadd(lensy, 10);
         lensx += lensxx;
         bouncelens();
     }
@@ -147,8 +147,10 @@ void timeline(int d)
 
 void tick()
 {
-    last_tick += 50;
-    framepierr += 1;
+    // These count on for as long as the clock runs, so they wrap rather
+    // than overflow; their readers take them modulo a power of two.
+    last_tick = wrapadd(last_tick, 50);
+    framepierr = wrapadd(framepierr, 1);
     framedelay += 1;
     if (framedelay > 20)
         framedelay = 0;

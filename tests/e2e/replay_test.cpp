@@ -146,7 +146,7 @@ TEST(Replay, MalformedLinesStopWithTheirNumber)
     const std::pair<const char*, const char*> cases[] = {
         {"state\nrender 1 2\n", "demo-replay: line 2: render takes NOW POS ROW\n"},
         {"render x 0 0\n",
-         "demo-replay: line 1: NOW must be a whole number of milliseconds, 0 to 4294967295\n"},
+         "demo-replay: line 1: NOW must be a whole number of milliseconds, 0 to 2147483599\n"},
         {"render 0 40000 0\n", "demo-replay: line 1: POS must be a signed 16-bit number\n"},
         {"render 0 0 -1\n", "demo-replay: line 1: ROW must be an unsigned 16-bit number\n"},
         {"\n# note\nfly\n", "demo-replay: line 3: unknown command 'fly'\n"},

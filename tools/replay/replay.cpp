@@ -5,12 +5,11 @@
 //                        song stands at position POS, row ROW
 //   save FILE            the screen: FILE.png as PNG, anything else raw RGB565
 //   state                one line of the timeline's state
-#include <cerrno>
+#include <mikmod.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "pngwrite.h"
 #include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
+#include "script.h"
 
 namespace
 {
@@ -29,20 +29,6 @@ int scriptpos, scriptrow;
 {
     fprintf(stderr, "demo-replay: %s\n", why.c_str());
     exit(status);
-}
-
-// A whole-token integer within [lo, hi], or false.
-bool parseint(const std::string& s, long long lo, long long hi, long long* out)
-{
-    if (s.empty())
-        return false;
-    char* end;
-    errno = 0;
-    long long v = strtoll(s.c_str(), &end, 10);
-    if (*end || errno || v < lo || v > hi)
-        return false;
-    *out = v;
-    return true;
 }
 
 std::string save(const std::string& file)
@@ -81,47 +67,39 @@ void printstate()
     fflush(stdout);
 }
 
-// Runs one script line; returns "" or what is wrong with it.
-std::string runline(const std::string& line)
+// Runs one parsed line.
+void run(const Command& cmd)
 {
-    std::istringstream in(line);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
-    if (words.empty() || words[0][0] == '#')
-        return "";
-    const std::string& cmd = words[0];
-    if (cmd == "render") {
-        long long now, pos, row;
-        if (words.size() != 4)
-            return "render takes NOW POS ROW";
-        if (!parseint(words[1], 0, 0xFFFFFFFFLL, &now))
-            return "NOW must be a whole number of milliseconds, 0 to 4294967295";
-        if (!parseint(words[2], -32768, 32767, &pos))
-            return "POS must be a signed 16-bit number";
-        if (!parseint(words[3], 0, 65535, &row))
-            return "ROW must be an unsigned 16-bit number";
-        scriptnow = static_cast<unsigned>(now);
-        scriptpos = static_cast<int>(pos);
-        scriptrow = static_cast<int>(row);
+    switch (cmd.kind) {
+    case Command::render:
+        scriptnow = cmd.now;
+        scriptpos = cmd.pos;
+        scriptrow = cmd.row;
         render();
-        return "";
-    }
-    if (cmd == "save") {
-        if (words.size() != 2)
-            return "save takes one FILE";
-        std::string err = save(words[1]);
-        if (!err.empty())
+        break;
+    case Command::save:
+        if (std::string err = save(cmd.file); !err.empty())
             fail(1, err);
-        return "";
-    }
-    if (cmd == "state") {
-        if (words.size() != 1)
-            return "state takes nothing";
+        break;
+    case Command::state:
         printstate();
-        return "";
+        break;
+    case Command::none:
+        break;
     }
-    return "unknown command '" + cmd + "'";
+}
+
+// The soundtrack, loaded as the demo loads it, through a driver that plays
+// nothing: a missing or damaged module stops the replayer as it stops the
+// demo. Returns "" or the line.
+std::string loadsong()
+{
+    MikMod_RegisterDriver(&drv_nos);
+    MikMod_RegisterAllLoaders();
+    md_mode |= DMODE_SOFT_MUSIC;
+    if (MikMod_Init(""))
+        return std::string("Could not initialize sound, reason: ") + MikMod_strerror(MikMod_errno);
+    return loadmodule();
 }
 
 } // namespace
@@ -140,29 +118,33 @@ int main(int argc, char** argv)
     std::string scriptfile;
     for (int i = 1; i < argc; i++) {
         std::string arg = argv[i];
-        long long offset;
-        if (arg == "--offset" && i + 1 < argc &&
-            parseint(argv[i + 1], -1000000, 1000000, &offset)) {
-            demotimeoffset = static_cast<int>(offset);
-            i++;
+        char* end;
+        if (arg == "--offset" && i + 1 < argc) {
+            long offset = strtol(argv[i + 1], &end, 10);
+            if (*argv[i + 1] && !*end && offset >= -1000000 && offset <= 1000000) {
+                demotimeoffset = static_cast<int>(offset);
+                i++;
+                continue;
+            }
         } else if (arg[0] != '-' && scriptfile.empty()) {
             scriptfile = arg;
-        } else {
-            fprintf(stderr, "usage: demo-replay [--offset N] [SCRIPT]\n");
-            return 2;
+            continue;
         }
+        fprintf(stderr, "usage: demo-replay [--offset N] [SCRIPT]\n");
+        return 2;
     }
-    std::ifstream file;
+    FILE* script = stdin;
     if (!scriptfile.empty()) {
-        file.open(scriptfile);
-        if (!file)
+        script = fopen(scriptfile.c_str(), "r");
+        if (!script)
             fail(2, scriptfile + ": cannot open");
     }
-    std::istream& script = scriptfile.empty() ? std::cin : file;
 
     screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0, 0x001F, 0);
     if (!screen || !distlens || !tempbuff)
         fail(1, std::string("could not create surfaces: ") + SDL_GetError());
+    if (std::string bad = loadsong(); !bad.empty())
+        fail(1, bad);
     buildtables();
     std::string bad = loadpictures();
     if (!bad.empty())
@@ -172,11 +154,17 @@ int main(int argc, char** argv)
     init_interference();
     init_lens();
 
+    Scriptreader reader(script);
     std::string line;
-    for (int n = 1; std::getline(script, line); n++) {
-        std::string err = runline(line);
+    int n = 1;
+    for (; reader.next(&line); n++) {
+        Command cmd;
+        std::string err = parseline(line, &cmd);
         if (!err.empty())
             fail(2, "line " + std::to_string(n) + ": " + err);
+        run(cmd);
     }
+    if (!reader.error().empty())
+        fail(2, (scriptfile.empty() ? "standard input" : scriptfile) + ": " + reader.error());
     return 0;
 }
