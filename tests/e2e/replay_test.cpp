@@ -7,42 +7,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "support.h"
+#include "e2e.h"
 
 namespace fs = std::filesystem;
 
 namespace
 {
-
-struct Replay {
-    int status;
-    std::string out, err;
-};
-
-// The scripts below speak in demotime; --offset 0 makes them hold for the
-// ARM build too, whose own offset is -16.
-Replay replay(const std::string& script, const std::string& args = "--offset 0")
-{
-    fs::path dir = fs::temp_directory_path();
-    fs::path in = dir / ("replay-in-" + std::to_string(getpid()));
-    fs::path errfile = dir / ("replay-err-" + std::to_string(getpid()));
-    std::ofstream(in) << script;
-    Replay r{-1, "", ""};
-    std::string cmd = "cd " DEMO_RUN_DIR " && " DEMO_REPLAY_BIN " " + args + " < '" + in.string() +
-                      "' 2> '" + errfile.string() + "'";
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[512];
-    while (fgets(buf, sizeof buf, p))
-        r.out += buf;
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    std::stringstream err;
-    err << std::ifstream(errfile).rdbuf();
-    r.err = err.str();
-    fs::remove(in);
-    fs::remove(errfile);
-    return r;
-}
 
 // The value of one field of a state line.
 int field(const std::string& line, const std::string& name)
@@ -158,4 +128,54 @@ TEST(Replay, MalformedLinesStopWithTheirNumber)
         EXPECT_EQ(r.status, 2) << script;
         EXPECT_EQ(r.err, err);
     }
+}
+
+// Input a hostile or careless script gives: each stops the replayer with one
+// short line and status 2.
+TEST(Replay, BadBytesAndSizesStopWithOneShortLine)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        // strtoll stopped at the NUL and took the 1.
+        {std::string("render 1\0 0 0\n", 14), "line 1: control byte 0x00 at column 9"},
+        {"# a note\nrender 0 0 0\x1b[2J\n", "line 2: control byte 0x1B at column 13"},
+        {"render 2147483600 0 0\n",
+         "line 1: NOW must be a whole number of milliseconds, 0 to 2147483599"},
+        {"render 4294967295 0 0\n",
+         "line 1: NOW must be a whole number of milliseconds, 0 to 2147483599"},
+        {"render 0x10 0 0\n",
+         "line 1: NOW must be a whole number of milliseconds, 0 to 2147483599"},
+        {std::string(1 << 20, 'w') + "\n", "line 1: longer than 4096 bytes"},
+        {std::string(100, 'w') + "\n", "line 1: unknown command '" + std::string(32, 'w') + "...'"},
+        {"r\xC3\xA9nder 0 0 0\n", "line 1: unknown command 'r??nder'"},
+    };
+    for (auto& [script, err] : cases) {
+        Replay r = replay(script);
+        EXPECT_EQ(r.status, 2) << err;
+        EXPECT_EQ(r.err, "demo-replay: " + err + "\n");
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(Replay, ScriptThatCannotBeRead)
+{
+    fs::path dir = fs::temp_directory_path() / ("replay-dir-" + std::to_string(getpid()));
+    fs::create_directory(dir);
+    Replay r = replay("", "--offset 0 '" + dir.string() + "'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "demo-replay: " + dir.string() + ": cannot read: Is a directory\n");
+    r = replay("", "--offset 0 '" + dir.string() + "/none'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "demo-replay: " + dir.string() + "/none: cannot open\n");
+    fs::remove(dir);
+}
+
+// Windows line ends, tabs and a last line without its newline are fine.
+TEST(Replay, LooseWhitespaceIsTaken)
+{
+    Replay r = replay("render\t0 1 10\r\n  state \r\nrender +50 1 11\nstate");
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto s = lines(r.out);
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(field(s[0], "ao"), -101);
+    EXPECT_EQ(field(s[1], "last_tick"), 99);
 }

@@ -137,4 +137,18 @@ TEST_F(Lens, GoneBelowTheScreen)
         ASSERT_EQ(pixels(screen)[p], pixels(mirv)[p]);
 }
 
+// Hours of falling take lensy where its rows' screen index leaves int, and
+// past the top of int it wraps: no row is on the screen either way.
+TEST_F(Lens, FarOffTheScreen)
+{
+    for (int y : {6710887, 2147483647 - 127, -2147483647 - 1}) {
+        lensx = 190, lensy = y;
+        copymirv();
+        drawlens();
+        for (int p = 0; p < 76800; p++)
+            ASSERT_EQ(pixels(screen)[p], pixels(mirv)[p]) << y;
+        EXPECT_EQ(grabbed(0, 0), 0xC000);
+    }
+}
+
 } // namespace

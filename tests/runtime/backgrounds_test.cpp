@@ -1,6 +1,9 @@
 // The opening of the drawing pass: the clear and the full-screen pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "runtime/runtime.h"
 #include "support.h"
 
@@ -68,4 +71,14 @@ TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
     framepierr = 256 + 1; // a whole turn of 50 x 256 pixels is no move
     drawbackgrounds();
     EXPECT_EQ(s[50], w[0]);
+    // framepierr wraps after 3.4 years of ticks; only its low 8 bits count.
+    std::vector<Uint16> at255(s, s + 76800);
+    framepierr = 255;
+    drawbackgrounds();
+    at255.assign(s, s + 76800);
+    for (int f : {2147483647, -1, -2147483647 - 1 + 255}) {
+        framepierr = f;
+        drawbackgrounds();
+        EXPECT_TRUE(std::equal(at255.begin(), at255.end(), s)) << f;
+    }
 }

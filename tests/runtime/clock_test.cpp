@@ -102,3 +102,40 @@ TEST(BuildOffset, FollowsTheTarget)
     EXPECT_EQ(DEMOTIME_OFFSET, 0);
 #endif
 }
+
+// The clock is a 32-bit counter that wraps, as SDL's does after 49.7 days;
+// the frame protocol keeps going across the wrap, and last_tick and
+// framepierr wrap past the top of int instead of overflowing.
+TEST_F(Clock, RunsOnAcrossTheWrap)
+{
+    last_tick = -101; // 0xFFFFFF9B on the clock
+    fakenow = 0xFFFFFFFFu - 20;
+    render();
+    EXPECT_EQ(last_tick, -1);
+    fakenow = 30;
+    render();
+    EXPECT_EQ(last_tick, 49);
+    EXPECT_EQ(framepierr, 3);
+
+    last_tick = 2147483599; // the last -1 + 50k below the top of int
+    framepierr = 2147483647;
+    fakenow = 2147483649u;
+    render();
+    EXPECT_EQ(last_tick, -2147483647);
+    EXPECT_EQ(framepierr, -2147483647 - 1);
+}
+
+// A clock half the counter's range or more ahead reads as behind.
+TEST_F(Clock, HalfTheRangeAheadIsBehind)
+{
+    render();
+    fakenow = 49u + 0x80000000u;
+    mark();
+    render();
+    EXPECT_EQ(last_tick, 49);
+    EXPECT_FALSE(drawn());
+    fakenow = 0; // and behind is behind
+    render();
+    EXPECT_EQ(last_tick, 49);
+    EXPECT_EQ(fakesleeps, 2);
+}

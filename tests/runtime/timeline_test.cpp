@@ -94,6 +94,10 @@ TEST_F(Timeline, WarpSetsItsSceneOnlyAtItsStart)
     at(500);
     EXPECT_EQ(ao, -104);
     EXPECT_EQ(xr, deloreanwarp[11] < 0 ? deloreanwarp[11] + 627 : deloreanwarp[11]);
+
+    framepierr = 2147483647; // wraps: the wobble goes on from entry 0
+    at(500);
+    EXPECT_EQ(xr, deloreanwarp[0]);
 }
 
 TEST_F(Timeline, BlankBetweenWarpAnd1988)
@@ -119,6 +123,10 @@ TEST_F(Timeline, ScrollersMoveTwoPixelsATick)
     EXPECT_EQ(scrlpos1, 344);
     EXPECT_EQ(scrlpos2, 444);
     EXPECT_EQ(scrlpos3, 494);
+    // Years of stalling there wrap them, the text then far off to the right.
+    scrlpos1 = -2147483647;
+    at(900);
+    EXPECT_EQ(scrlpos1, 2147483647);
 }
 
 TEST_F(Timeline, InterferenceReadsThePathsAfterStepping)
@@ -158,6 +166,9 @@ TEST_F(Timeline, LensBouncesAndTurnsAfterMoving)
     EXPECT_EQ(lensy, 110);
     EXPECT_EQ(lensx, 0);
     EXPECT_EQ(ao, -20);
+    lensy = 2147483647 - 5; // after a stall of 124 days it wraps
+    at(2001);
+    EXPECT_EQ(lensy, -2147483647 + 3);
 }
 
 TEST_F(Timeline, RotozoomerAngleWraps)
