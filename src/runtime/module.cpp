@@ -11,19 +11,19 @@ MODULE* module;
 namespace
 {
 
-// The highest demotime a straight run through the song reaches: the last
-// row of every position counts, since a short pattern early on may stand
-// before a long one.
+// The highest demotime a straight run through the song reaches. Once the
+// player has run off the end of its order list it reports the position past
+// the last, row 0, and that is what usually ends the demo; a long last
+// pattern may reach further.
 int lastdemotime(const MODULE* m)
 {
-    int last = -1;
+    int last = m->numpos * 128;
     for (int p = 0; p < m->numpos; p++) {
         int pattern = m->positions[p];
-        int rows = pattern < m->numpat ? m->pattrows[pattern] : 0;
-        if (rows > 0)
-            last = std::max(last, p * 128 + rows - 1 + DEMOTIME_OFFSET);
+        if (pattern < m->numpat)
+            last = std::max(last, p * 128 + m->pattrows[pattern] - 1);
     }
-    return last;
+    return last + DEMOTIME_OFFSET;
 }
 
 // What the song lacks to reach the timeline's end, or "".
@@ -32,14 +32,10 @@ std::string shortfall(const MODULE* m)
     int last = lastdemotime(m);
     if (last >= DEMOTIME_END)
         return "";
-    int need = DEMOTIME_END - DEMOTIME_OFFSET; // position x 128 + row
-    int p = m->numpos - 1;
-    if (p < need / 128)
-        return "the song has " + std::to_string(m->numpos) + " positions, the timeline needs " +
-               std::to_string(need / 128 + 1);
-    return "the song ends at position " + std::to_string(last / 128) + ", row " +
-           std::to_string(last % 128) + "; the timeline needs position " +
-           std::to_string(need / 128) + ", row " + std::to_string(need % 128);
+    int need = (DEMOTIME_END - DEMOTIME_OFFSET + 127) / 128;
+    return "the song has " + std::to_string(m->numpos) + " positions and ends at demotime " +
+           std::to_string(last) + "; the timeline needs " + std::to_string(need) +
+           ", to demotime " + std::to_string(DEMOTIME_END);
 }
 
 } // namespace
