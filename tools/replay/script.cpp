@@ -91,6 +91,12 @@ std::string parseline(std::string_view line, Command* cmd)
         cmd->kind = Command::state;
         return "";
     }
+    if (name == "hash") {
+        if (words.size() != 1)
+            return "hash takes nothing";
+        cmd->kind = Command::hash;
+        return "";
+    }
     return "unknown command '" + shown(name) + "'";
 }
 

@@ -7,10 +7,10 @@
 #include <string_view>
 
 struct Command {
-    enum Kind { none, render, save, state } kind = none; // none: blank or a comment
-    unsigned now = 0;                                    // render
-    int pos = 0, row = 0;                                // render
-    std::string file;                                    // save
+    enum Kind { none, render, save, state, hash } kind = none; // none: blank or a comment
+    unsigned now = 0;                                          // render
+    int pos = 0, row = 0;                                      // render
+    std::string file;                                          // save
 };
 
 // The largest NOW a script may give: the clock's last tick, up to 49 ms
