@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 
 namespace fs = std::filesystem;
 

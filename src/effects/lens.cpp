@@ -2,8 +2,10 @@
 // distlens, then every pixel of it is replaced by the one the map names.
 #include <algorithm>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
+
+int lensx, lensy;
 
 namespace
 {
@@ -20,7 +22,7 @@ struct lensrow {
 
 lensrow lensrowat(int j)
 {
-    long long base = lensx + (static_cast<long long>(lensy) + j) * 320;
+    long long base = lensx + (static_cast<long long>(lensy) + j) * SCREEN_W;
     return {base, static_cast<int>(std::clamp(-base, 0LL, 128LL)),
             static_cast<int>(std::clamp(size - base, 0LL, 128LL))};
 }

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 
 MODULE* module;
 

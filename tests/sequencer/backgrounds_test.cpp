@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -33,33 +33,28 @@ bool showswhole(SDL_Surface* picture)
 
 TEST_F(Backgrounds, EachSceneShowsItsPicture)
 {
-    const std::pair<int, SDL_Surface*> scenes[] = {
-        {-101, quorvastlogo}, {-106, logo1988}, {-104, greenbg}};
-    for (auto [code, picture] : scenes) {
+    for (SDL_Surface* picture : {quorvastlogo, logo1988, greenbg}) {
         memset(screen->pixels, 0x55, 76800 * 2);
-        ao = code;
-        drawbackgrounds();
-        EXPECT_TRUE(showswhole(picture)) << code;
+        copyscreen(picture);
+        EXPECT_TRUE(showswhole(picture));
     }
 }
 
+// The pass clears only when the timeline asks.
 TEST_F(Backgrounds, ClearOnlyWhenAsked)
 {
-    ao = -5;
-    pixels(screen)[76799] = 7;
-    clearr = 0;
-    drawbackgrounds();
-    EXPECT_EQ(pixels(screen)[76799], 7);
-    clearr = 1;
-    drawbackgrounds();
-    EXPECT_EQ(pixels(screen)[76799], 0);
+    for (int clear : {0, 1}) {
+        memset(screen->pixels, 0x55, 76800 * 2);
+        resetclock();
+        ao = Scene::blank, clearr = clear;
+        drawframe();
+        EXPECT_EQ(pixels(screen)[76799], clear ? 0 : 0x5555);
+    }
 }
 
 TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
 {
-    ao = -105;
-    framepierr = 1;
-    drawbackgrounds();
+    drawwarp(1);
     const Uint16* s = pixels(screen);
     const Uint16* w = pixels(warpbg);
     for (int y = 0; y < 240; y += 17) {
@@ -68,17 +63,13 @@ TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
         EXPECT_EQ(s[y * 320 + 305], w[y * 256 + 255]);
         EXPECT_EQ(s[y * 320 + 306], w[y * 256 + 0]); // the picture repeats
     }
-    framepierr = 256 + 1; // a whole turn of 50 x 256 pixels is no move
-    drawbackgrounds();
+    drawwarp(256 + 1); // a whole turn of 50 x 256 pixels is no move
     EXPECT_EQ(s[50], w[0]);
     // framepierr wraps after 3.4 years of ticks; only its low 8 bits count.
+    drawwarp(255);
     std::vector<Uint16> at255(s, s + 76800);
-    framepierr = 255;
-    drawbackgrounds();
-    at255.assign(s, s + 76800);
-    for (int f : {2147483647, -1, -2147483647 - 1 + 255}) {
-        framepierr = f;
-        drawbackgrounds();
-        EXPECT_TRUE(std::equal(at255.begin(), at255.end(), s)) << f;
+    for (int ticks : {2147483647, -1, -2147483647 - 1 + 255}) {
+        drawwarp(ticks);
+        EXPECT_TRUE(std::equal(at255.begin(), at255.end(), s)) << ticks;
     }
 }

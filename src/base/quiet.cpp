@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 
 Stderrmuted::Stderrmuted()
 {
