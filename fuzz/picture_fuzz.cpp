@@ -13,23 +13,6 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
-
-const char* const files[PICTURES] = {
-    "font-32x44.png", "flare-green.png", "flare-yellow.png", "flare-red2.png",
-    "green.png",      "groovy.png",      "car.png",          "mirvroto.png",
-    "back-16x16.png", "zellogo.png",     "1988.png",         "sinitausta.png",
-    "afro.png",       "sidekick.png",    "2torus.png",       "psykedelik.png",
-};
-
-SDL_Surface* const* surfaces[PICTURES] = {
-    &fontti,   &flare1,       &flare2,   &flare3, &greenbg, &groovy,   &delorean, &mirv,
-    &backfont, &quorvastlogo, &logo1988, &warpbg, &afro,    &sidekick, &torus,    &psyke,
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // A scratch working directory holding data/, as the demo runs in one.
@@ -46,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n)
     if (n < 1)
         return 0;
     int i = data[0] % PICTURES;
-    std::string path = std::string("data/") + files[i];
+    std::string path = picturefile(i);
     FILE* f = fopen(path.c_str(), "wb");
     if (!f || fwrite(data + 1, 1, n - 1, f) != n - 1 || fclose(f) != 0)
         abort();
     std::string why = loadpicture(i);
-    const SDL_Surface* s = *surfaces[i];
+    const SDL_Surface* s = picturesurface(i);
     if (why.empty()) {
         // Taken: its readers address it as a flat array of 16-bit rows.
         if (!s || s->pitch != s->w * 2 || s->format->BytesPerPixel != 2)

@@ -40,9 +40,12 @@ extern SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy, *delor
 // of `screen`. Returns "" or one line naming the file and what is wrong; on
 // failure the bad picture and those after it are not loaded (null).
 std::string loadpictures();
-// One of them, 0 to PICTURES - 1 in load order, in place of what it held.
+// One of them, 0 to PICTURES - 1 in load order, in place of what it held;
+// its file ("data/….png") and its surface (null unless loaded).
 constexpr int PICTURES = 16;
 std::string loadpicture(int i);
+const char* picturefile(int i);
+const SDL_Surface* picturesurface(int i);
 
 // --- Quiet library calls (quiet.cpp) ------------------------------------------
 // Standard error goes to /dev/null for the lifetime of one of these: around

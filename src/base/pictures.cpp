@@ -89,6 +89,9 @@ std::string loadpicture(int i)
     return std::string("Could not load picture ") + p.file + ": " + why;
 }
 
+const char* picturefile(int i) { return pictures[i].file; }
+const SDL_Surface* picturesurface(int i) { return *pictures[i].surface; }
+
 std::string loadpictures()
 {
     for (int i = 0; i < PICTURES; i++)

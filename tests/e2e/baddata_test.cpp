@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/base.h"
 #include "e2e.h"
 #include "image.h"
 
@@ -19,13 +20,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-
-const char* const picturefiles[] = {
-    "font-32x44.png", "flare-green.png", "flare-yellow.png", "flare-red2.png",
-    "green.png",      "groovy.png",      "car.png",          "mirvroto.png",
-    "back-16x16.png", "zellogo.png",     "1988.png",         "sinitausta.png",
-    "afro.png",       "sidekick.png",    "2torus.png",       "psykedelik.png",
-};
 
 using Bytes = std::vector<char>;
 
@@ -135,20 +129,21 @@ fs::path Baddata::dir;
 TEST_F(Baddata, EveryPictureSpoiledEveryWay)
 {
     int cases = 0;
-    for (const char* name : picturefiles) {
-        fs::path file = dir / "data" / name;
-        std::string prefix = std::string("Could not load picture data/") + name + ": ";
+    for (int i = 0; i < PICTURES; i++) {
+        std::string name = picturefile(i);
+        fs::path file = dir / name;
+        std::string prefix = "Could not load picture " + name + ": ";
         Bytes good = readbytes(file);
         for (const Spoil& s : filespoils) {
             s.apply(file, good);
-            expectoneline(prefix, std::string(name) + " " + s.name, name == picturefiles[0]);
+            expectoneline(prefix, name + " " + s.name, i == 0);
             fs::remove_all(file);
             writebytes(file, good);
             cases++;
         }
         // A good PNG of a shape no reader of it takes.
         Image(100, 50).save(file.string());
-        expectoneline(prefix, std::string(name) + " 100x50", name == picturefiles[0]);
+        expectoneline(prefix, name + " 100x50", i == 0);
         writebytes(file, good);
         cases++;
     }
