@@ -24,3 +24,7 @@ target_include_directories(websdl BEFORE PUBLIC ${CMAKE_SOURCE_DIR}/hosts/web/sd
 target_link_libraries(websdl PUBLIC PkgConfig::PNG)
 add_library(PkgConfig::SDL INTERFACE IMPORTED)
 set_target_properties(PkgConfig::SDL PROPERTIES INTERFACE_LINK_LIBRARIES websdl)
+
+# emcc's JavaScript optimiser, run when linking optimised builds, needs
+# node's acorn module, which Debian keeps in /usr/share/nodejs.
+set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)

@@ -70,12 +70,8 @@ const Module = window.Module = {
 };
 
 function begin() {
-  if (state === 'ended' || state === 'escaped') {
-    Module._webrestart();
-    state = 'running';
-    panel.hidden = true;
-    return;
-  }
+  if (state === 'ended' || state === 'escaped')
+    return location.reload();
   if (state !== 'ready')
     return;
   // Browsers start sound only from a gesture: the context is made here. The
@@ -129,6 +125,6 @@ window.demoTest = Object.freeze({
     return Math.sqrt(data.reduce((sum, v) => sum + v * v, 0) / data.length);
   },
   // The canvas as RGBA bytes.
-  pixels: () => Array.from(screen2d.getImageData(0, 0, 320, 240).data),
+  pixels: () => screen2d.getImageData(0, 0, 320, 240).data,
 });
 })();

@@ -64,9 +64,9 @@ bool decode(Reader& r, std::vector<png_bytep>& rows)
         SDL_SetError("unsupported PNG layout");
         return false;
     }
-    r.surface = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h),
-                                   channels * 8, 0xFF, 0xFF00, 0xFF0000,
-                                   channels == 4 ? 0xFF000000 : 0);
+    r.surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h), channels * 8,
+                             0xFF, 0xFF00, 0xFF0000, channels == 4 ? 0xFF000000 : 0);
     if (!r.surface)
         return false;
     rows.resize(h);

@@ -82,8 +82,8 @@ SDL_Surface* SDL_ConvertSurface(SDL_Surface* src, const SDL_PixelFormat* format,
         SDL_SetError("unsupported conversion");
         return nullptr;
     }
-    SDL_Surface* dst = SDL_CreateRGBSurface(flags, src->w, src->h, 16, format->Rmask,
-                                            format->Gmask, format->Bmask, format->Amask);
+    SDL_Surface* dst = SDL_CreateRGBSurface(flags, src->w, src->h, 16, format->Rmask, format->Gmask,
+                                            format->Bmask, format->Amask);
     if (!dst)
         return nullptr;
     for (int y = 0; y < src->h; y++) {
