@@ -99,7 +99,16 @@ addEventListener('keyup', function (e) {
   }
 });
 
-document.getElementById('fullscreen').addEventListener('click', function () {
+// A hidden tab gets no animation frames: the sound waits with the pictures.
+document.addEventListener('visibilitychange', function () {
+  const ctx = Module.audioContext;
+  if (ctx && state === 'running')
+    document.hidden ? ctx.suspend() : ctx.resume();
+});
+
+const full = document.getElementById('fullscreen');
+full.hidden = !document.fullscreenEnabled;
+full.addEventListener('click', function () {
   if (document.fullscreenElement)
     document.exitFullscreen();
   else
