@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "effects/effects.h"
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
+#include "sequencer/sequencer.h"
 
 // The page's side (webpage.js).
 extern "C" {
@@ -24,10 +22,10 @@ void webpage_ready(const char* error);
 void webpage_ended(int escaped);
 }
 
-MODULE* module;
-
 namespace
 {
+
+MODULE* module;
 
 // The mix is written ahead of what is heard by this much, in 256-frame
 // steps; each step notes the song position reached at its end.
@@ -112,9 +110,9 @@ void takeskip(double heard)
 
 void present()
 {
-    static std::vector<uint8_t> rgba(320 * 240 * 4);
+    static std::vector<uint8_t> rgba(SCREEN_W * SCREEN_H * 4);
     const Uint16* px = static_cast<const Uint16*>(screen->pixels);
-    for (int p = 0; p < 320 * 240; p++) {
+    for (int p = 0; p < SCREEN_W * SCREEN_H; p++) {
         // Widened by bit replication, so white stays 255.
         int r = px[p] >> 11, g = (px[p] >> 5) & 63, b = px[p] & 31;
         rgba[p * 4] = static_cast<uint8_t>(r << 3 | r >> 2);
@@ -146,6 +144,23 @@ void frame()
         stop(1);
     else if (quit)
         stop(0);
+}
+
+// The song from its start, the timeline from its starting state, the loop.
+// Returns "" or the one-line reason.
+std::string startsong()
+{
+    module = Player_Load("zel.it", 64, 0);
+    if (!module)
+        return std::string("Could not load module, reason: ") + MikMod_strerror(MikMod_errno);
+    resettimeline();
+    renders.clear();
+    drawn = ticks = 0;
+    restartaudio();
+    Player_Start(module);
+    startms = emscripten_get_now();
+    emscripten_set_main_loop(frame, 0, 0);
+    return "";
 }
 
 } // namespace
@@ -201,16 +216,17 @@ EMSCRIPTEN_KEEPALIVE int webstart(int samplerate)
         error = std::string("Could not initialize sound, reason: ") + MikMod_strerror(MikMod_errno);
         return 1;
     }
-    module = Player_Load("zel.it", 64, 0);
-    if (!module) {
-        error = std::string("Could not load module, reason: ") + MikMod_strerror(MikMod_errno);
-        return 1;
-    }
-    restartaudio();
-    Player_Start(module);
-    startms = emscripten_get_now();
-    emscripten_set_main_loop(frame, 0, 0);
-    return 0;
+    error = startsong();
+    return !error.empty();
+}
+
+// Once the show has ended: all of it again, the song loaded anew so that
+// nothing of its last run remains.
+EMSCRIPTEN_KEEPALIVE int webrestart()
+{
+    Player_Free(module);
+    error = startsong();
+    return !error.empty();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* weberror() { return error.c_str(); }
@@ -232,23 +248,11 @@ EMSCRIPTEN_KEEPALIVE int webticks() { return ticks; }
 EMSCRIPTEN_KEEPALIVE int webdemotime() { return demotime; }
 }
 
-// Start-up up to the click: the screen, tables and pictures.
+// Start-up up to the click: the screen, then the library's start-up.
 int main()
 {
-    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0, 0x001F, 0);
-    if (!screen || !distlens || !tempbuff) {
-        error = std::string("Could not create surfaces: ") + SDL_GetError();
-        webpage_ready(error.c_str());
-        return 0;
-    }
-    buildtables();
-    error = loadpictures();
-    if (error.empty()) {
-        resetorder();
-        init_twist();
-        init_interference();
-        init_lens();
-    }
+    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, SCREEN_W, SCREEN_H, 16, 0xF800, 0x07E0, 0x001F, 0);
+    error = screen ? startup() : std::string("Could not create the screen: ") + SDL_GetError();
     webpage_ready(error.c_str());
     return 0;
 }

@@ -70,8 +70,13 @@ const Module = window.Module = {
 };
 
 function begin() {
-  if (state === 'ended' || state === 'escaped')
-    return location.reload();
+  if (state === 'ended' || state === 'escaped') {
+    if (Module._webrestart())
+      return fail(Module.UTF8ToString(Module._weberror()));
+    state = 'running';
+    panel.hidden = true;
+    return;
+  }
   if (state !== 'ready')
     return;
   // Browsers start sound only from a gesture: the context is made here. The
