@@ -7,8 +7,9 @@
 // comes in when the song heard reaches it, and the canvas then holds exactly
 // the frame the host build's demo-replay draws for the render calls the page
 // made; Right moves the song on one position; the sound is running and not
-// silent; Escape ends the show and the page says so; the page asked nothing
-// of any other server and logged no error. The benchmark prints the drawn
+// silent; Escape ends the show and the page says so; it plays again from the
+// start and says when the song has ended; the page asked nothing of any
+// other server and logged no error. The benchmark prints the drawn
 // frames per second over S seconds and the ticks worked off without a frame.
 'use strict';
 const { chromium } = require('playwright-core');
@@ -171,6 +172,19 @@ async function main() {
     await until(page, 'the end', () => window.demoTest.state() === 'escaped', 2000);
     const said = await page.textContent('#message');
     check(/Escape/.test(said) && await page.isVisible('text=Play again'), `Escape ends the show: "${said}"`);
+
+    // Again, from the start; then skipped position by position to the end.
+    await page.click('#start');
+    await until(page, 'the show again', () => window.demoTest.renders().length >= 6, 5000);
+    const again = await page.evaluate(() => window.demoTest.renders().slice(0, 3));
+    check(again[0] < 200 && again[1] === 0, `play again starts the song anew (${again})`);
+    for (let i = 0; i < 30 && await page.evaluate(() => window.demoTest.state()) === 'running'; i++) {
+      await page.keyboard.press('ArrowRight');
+      await sleep(150);
+    }
+    await until(page, 'the song\'s end', () => window.demoTest.state() === 'ended', 5000);
+    const end = await page.textContent('#message');
+    check(/ended/.test(end) && await page.isVisible('text=Play again'), `the end of the song: "${end}"`);
 
     check(strangers.length === 0, 'no request outside the page\'s server' +
           (strangers.length ? ': ' + strangers.join(' ') : ''));
