@@ -211,7 +211,8 @@ EMSCRIPTEN_KEEPALIVE int webstart(int samplerate)
     MikMod_RegisterDriver(&drv_web);
     MikMod_RegisterAllLoaders();
     md_mixfreq = static_cast<UWORD>(rate);
-    md_mode |= DMODE_SOFT_MUSIC;
+    // libmikmod's defaults, as on Linux; the mix is read as 16-bit stereo.
+    md_mode |= DMODE_SOFT_MUSIC | DMODE_16BITS | DMODE_STEREO;
     if (MikMod_Init("")) {
         error = std::string("Could not initialize sound, reason: ") + MikMod_strerror(MikMod_errno);
         return 1;
