@@ -81,6 +81,8 @@
       return;
     // Browsers start sound only from a gesture: the context is made here. The
     // mix is made at the demo's 44100 Hz whatever the output's own rate.
+    if (!window.AudioContext)
+      return fail('This browser cannot play the sound (no Web Audio).');
     const ctx = new AudioContext({ sampleRate: 44100, latencyHint: 'interactive' });
     const gain = ctx.createGain();
     const analyser = ctx.createAnalyser();
