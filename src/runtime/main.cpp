@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "datadir.h"
+#include "options.h"
+#include "window.h"
+
 #include "effects/effects.h"
 #include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
@@ -31,21 +35,28 @@ namespace
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    Options options;
+    if (auto status = parseoptions({argv + 1, argv + argc}, options))
+        return *status;
+    choosescalemethod();
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         fail("Unable to init SDL: %s\n", SDL_GetError());
     atexit(SDL_Quit);
-    screen = SDL_SetVideoMode(320, 240, 16, 0);
+    choosewindowscale(options.scale);
+    screen = SDL_SetVideoMode(320, 240, 16, videoflags(options.fullscreen));
     if (!screen)
         fail("Unable to set video: %s\n", SDL_GetError());
     SDL_ShowCursor(SDL_DISABLE);
+    watchfullscreenkeys();
 
     MikMod_RegisterAllDrivers();
     MikMod_RegisterAllLoaders();
     md_mode |= DMODE_SOFT_MUSIC;
     if (MikMod_Init(""))
         fail("Could not initialize sound, reason: %s\n", MikMod_strerror(MikMod_errno));
+    enterdatadir();
     module = Player_Load("zel.it", 64, 0);
     if (!module)
         fail("Could not load module, reason: %s\n", MikMod_strerror(MikMod_errno));
@@ -66,6 +77,7 @@ int main()
         render();
         if (pollevents())
             return 0;
+        applyfullscreenkeys(screen);
     }
     Player_Stop();
     Player_Free(module);
