@@ -1,5 +1,5 @@
-// The demo's entry: start-up, the main loop, and the clock/music seam over
-// SDL and libmikmod.
+// The demo: SDL's window, clock and events, libmikmod's player, and the
+// library's start-up and frame loop.
 #include <mikmod.h>
 
 #include <cstdio>
@@ -7,13 +7,21 @@
 
 #include "datadir.h"
 #include "options.h"
+#include "sequencer/sequencer.h"
 #include "window.h"
 
-#include "effects/effects.h"
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
+namespace
+{
 
 MODULE* module;
+
+[[noreturn]] void fail(const char* format, const char* reason)
+{
+    fprintf(stderr, format, reason);
+    exit(1);
+}
+
+} // namespace
 
 unsigned clockticks() { return SDL_GetTicks(); }
 void clocksleep(unsigned ms) { SDL_Delay(ms); }
@@ -23,17 +31,6 @@ void songposition(int* pos, int* row)
     *pos = module->sngpos;
     *row = module->patpos;
 }
-
-namespace
-{
-
-[[noreturn]] void fail(const char* format, const char* reason)
-{
-    fprintf(stderr, format, reason);
-    exit(1);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -45,7 +42,7 @@ int main(int argc, char** argv)
         fail("Unable to init SDL: %s\n", SDL_GetError());
     atexit(SDL_Quit);
     choosewindowscale(options.scale);
-    screen = SDL_SetVideoMode(320, 240, 16, videoflags(options.fullscreen));
+    screen = SDL_SetVideoMode(SCREEN_W, SCREEN_H, 16, videoflags(options.fullscreen));
     if (!screen)
         fail("Unable to set video: %s\n", SDL_GetError());
     SDL_ShowCursor(SDL_DISABLE);
@@ -61,16 +58,9 @@ int main(int argc, char** argv)
     if (!module)
         fail("Could not load module, reason: %s\n", MikMod_strerror(MikMod_errno));
 
-    if (!distlens || !tempbuff)
-        fail("Could not create work surfaces: %s\n", SDL_GetError());
-    buildtables();
-    std::string bad = loadpictures();
+    std::string bad = startup();
     if (!bad.empty())
         fail("%s\n", bad.c_str());
-    resetorder();
-    init_twist();
-    init_interference();
-    init_lens();
     Player_Start(module);
 
     while (!quit) {
