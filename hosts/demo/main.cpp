@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "datadir.h"
+#include "options.h"
 #include "sequencer/sequencer.h"
+#include "window.h"
 
 namespace
 {
@@ -27,21 +30,28 @@ void songposition(int* pos, int* row)
     *row = module->patpos;
 }
 
-int main()
+int main(int argc, char** argv)
 {
+    Options options;
+    if (auto status = parseoptions({argv + 1, argv + argc}, options))
+        return *status;
+    choosescalemethod();
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         fail("Unable to init SDL: %s\n", SDL_GetError());
     atexit(SDL_Quit);
-    screen = SDL_SetVideoMode(SCREEN_W, SCREEN_H, 16, 0);
+    choosewindowscale(options.scale);
+    screen = SDL_SetVideoMode(SCREEN_W, SCREEN_H, 16, videoflags(options.fullscreen));
     if (!screen)
         fail("Unable to set video: %s\n", SDL_GetError());
     SDL_ShowCursor(SDL_DISABLE);
+    watchfullscreenkeys();
 
     MikMod_RegisterAllDrivers();
     MikMod_RegisterAllLoaders();
     md_mode |= DMODE_SOFT_MUSIC;
     if (MikMod_Init(""))
         fail("Could not initialize sound, reason: %s\n", MikMod_strerror(MikMod_errno));
+    enterdatadir();
     std::string nomodule = loadmodule();
     if (!nomodule.empty())
         fail("%s\n", nomodule.c_str());
@@ -57,6 +67,7 @@ int main()
         render();
         if (pollevents())
             return 0;
+        applyfullscreenkeys(screen);
     }
     Player_Stop();
     Player_Free(module);

@@ -15,9 +15,11 @@ namespace fs = std::filesystem;
 namespace
 {
 
-// A scratch copy of the run directory that a test may spoil.
+// A scratch copy of the run directory that a test may spoil, and a copy of
+// the program in bin/ below it: the program looks for data beside itself
+// too, and the build's own has the real run directory there.
 struct Demo : ::testing::Test {
-    fs::path dir;
+    fs::path dir, program;
 
     void SetUp() override
     {
@@ -25,6 +27,9 @@ struct Demo : ::testing::Test {
         ASSERT_TRUE(mkdtemp(tmpl.data()));
         dir = tmpl;
         fs::copy(DEMO_RUN_DIR, dir, fs::copy_options::recursive);
+        fs::create_directory(dir / "bin");
+        program = dir / "bin" / fs::path(DEMO_BIN).filename();
+        fs::copy_file(DEMO_BIN, program);
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -32,7 +37,7 @@ struct Demo : ::testing::Test {
     {
         return runprogram("cd '" + dir.string() +
                           "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout " + seconds +
-                          " " DEMO_BIN);
+                          " '" + program.string() + "'");
     }
 };
 

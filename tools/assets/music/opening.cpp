@@ -1,7 +1,8 @@
 // Position 0, the blank scene: pads rise out of silence and a bell hints at
 // the hook. Position 1, the logo: a four-bar build whose riser lands at row
 // 112, as the car appears; from there the rows run at speed 4 (80 ms) so
-// that the car's 25-tick fly-in ends before the drop at position 2.
+// that the car's 25-tick fly-in ends before the drop at position 2 (on ARM,
+// whose timeline runs 16 rows behind, before row 17 of position 2).
 #include "parts.h"
 #include "samples.h"
 #include "sections.h"
