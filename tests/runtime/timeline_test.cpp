@@ -211,3 +211,63 @@ TEST_F(Timeline, ClosingSceneAndTheEnd)
     EXPECT_EQ(quit, 1);
     EXPECT_EQ(ao, -180);
 }
+
+// Every window at the demotimes on both sides of its bounds: one tick from
+// the starting state, the scene code, the clear flag and one value the
+// window moves. A window excludes its lower bound and includes its upper.
+TEST_F(Timeline, EveryWindowAtItsFirstAndLastDemotime)
+{
+    struct Case {
+        int d, ao, clearr;
+        const int* what;
+        int value;
+    };
+    const Case cases[] = {
+        {-16, -100, 1, &offsetz, -170},
+        {128, -100, 1, &offsetz, -170},
+        {129, -101, 0, &offsetz, -170},
+        {196, -101, 0, &offsetz, -170},
+        {197, -101, 0, &offsetz, -170},
+        {238, -101, 0, &offsetz, -170},
+        {239, -104, 0, &offsetz, -1042}, // the fly-in starts from its reset
+        {240, -104, 0, &offsetz, -1042},
+        {241, -104, 0, &offsetz, -132}, // entered late: flies from where it is
+        {256, -104, 0, &offsetz, -132},
+        {257, 0, 0, &offsetz, -100}, // the car rests
+        {384, 0, 0, &offsety, 320},
+        {385, -105, 0, &offsety, 180}, // the warp starts
+        {386, -105, 0, &offsety, 180},
+        {387, 0, 0, &offsety, 320},
+        {624, 0, 0, &xr, 0}, // the wobble, from its table
+        {625, -100, 1, &xr, 0},
+        {640, -100, 1, &xr, 0},
+        {641, -106, 0, &xr, 1},
+        {896, -106, 0, &scrlpos1, 350},
+        {897, -5, 1, &scrlpos1, 348},
+        {1408, -5, 1, &scrlpos1, 348},
+        {1409, -120, 1, &ang1, 1},
+        {1920, -120, 1, &ang1, 1},
+        {1921, -20, 0, &lensy, 128}, // the bounce
+        {2000, -20, 0, &lensy, 128},
+        {2001, -20, 0, &lensy, 10}, // the drop
+        {2048, -20, 0, &lensy, 10},
+        {2049, -21, 0, &roto, 162},
+        {2432, -21, 0, &roto, 162},
+        {2433, -160, 1, &offsetz, -300},
+        {2944, -160, 1, &offsetz, -300},
+        {2945, -150, 1, &efxc, 80},
+        {3200, -150, 1, &efxc, 80},
+        {3201, -180, 0, &quit, 0},
+        {3499, -180, 0, &quit, 0},
+        {3500, 0, 0, &quit, 0},
+        {3501, 0, 0, &quit, 1},
+    };
+    for (const Case& c : cases) {
+        setupscreen();
+        resetclock();
+        at(c.d);
+        EXPECT_EQ(ao, c.ao) << "demotime " << c.d;
+        EXPECT_EQ(clearr, c.clearr) << "demotime " << c.d;
+        EXPECT_EQ(*c.what, c.value) << "demotime " << c.d;
+    }
+}

@@ -5,7 +5,10 @@
 //                        song stands at position POS, row ROW
 //   save FILE            the screen: FILE.png as PNG, anything else raw RGB565
 //   state                one line of the timeline's state
+//   hash                 one line: hash= and the 64-bit FNV-1a hash of the
+//                        screen as saved raw, in 16 hex digits
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -71,6 +74,21 @@ std::string save(const std::string& file)
     return out ? "" : file + ": could not write";
 }
 
+// FNV-1a over the raw little-endian RGB565 bytes, the same bytes `save`
+// writes: a one-line fingerprint of the frame for snapshots.
+void printhash()
+{
+    const Uint16* px = static_cast<const Uint16*>(screen->pixels);
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (int p = 0; p < size; p++)
+        for (int byte : {px[p] & 255, px[p] >> 8}) {
+            h ^= uint64_t(byte);
+            h *= 0x100000001b3ULL;
+        }
+    printf("hash=%016llx\n", static_cast<unsigned long long>(h));
+    fflush(stdout);
+}
+
 void printstate()
 {
     printf("d=%d ao=%d clearr=%d last_tick=%d framepierr=%d framedelay=%d "
@@ -119,6 +137,12 @@ std::string runline(const std::string& line)
         if (words.size() != 1)
             return "state takes nothing";
         printstate();
+        return "";
+    }
+    if (cmd == "hash") {
+        if (words.size() != 1)
+            return "hash takes nothing";
+        printhash();
         return "";
     }
     return "unknown command '" + cmd + "'";
