@@ -4,8 +4,7 @@
 
 #include <string>
 
-#include "effects/effects.h"
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -27,7 +26,7 @@ void sceneframes(benchmark::State& state, int d)
         drawframe();
         benchmark::ClobberMemory();
     }
-    state.SetLabel("ao " + std::to_string(ao));
+    state.SetLabel("ao " + std::to_string(static_cast<int>(ao)));
 }
 
 void BM_interference(benchmark::State& state) { sceneframes(state, 1480); }

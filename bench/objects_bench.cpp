@@ -3,8 +3,8 @@
 // frame as the timeline turns it, and the rings' transform and sort alone.
 #include <benchmark/benchmark.h>
 
-#include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -26,7 +26,7 @@ void BM_frame_rings(benchmark::State& state)
 {
     if (!ready(state))
         return;
-    demotime = 2600, ao = -160, clearr = 1;
+    demotime = 2600, ao = Scene::rings, clearr = 1;
     offsetx = 160, offsety = 120, offsetz = -300;
     for (auto _ : state) {
         xr += 20, yr += 15, wrap();
@@ -38,7 +38,7 @@ void BM_frame_car_flyin(benchmark::State& state)
 {
     if (!ready(state))
         return;
-    demotime = 300, ao = -104;
+    demotime = 300, ao = Scene::flyin;
     xr = 180, yr = 70, offsetx = 160, offsety = 160, offsetz = -100;
     for (auto _ : state) {
         xr += 15, yr += 5, wrap();
@@ -50,7 +50,7 @@ void BM_frame_car_warp(benchmark::State& state)
 {
     if (!ready(state))
         return;
-    demotime = 420, ao = -105;
+    demotime = 420, ao = Scene::warp;
     yr = 314, offsetx = 160, offsety = 180, offsetz = -100;
     for (auto _ : state) {
         framepierr++, framedelay = framepierr % 21;

@@ -100,8 +100,8 @@ std::string Encoder::Impl::addvideo()
     if (!v.st || !v.ctx)
         return "out of memory";
     AVCodecContext* c = v.ctx;
-    c->width = screenw * set.scale;
-    c->height = screenh * set.scale;
+    c->width = SCREEN_W * set.scale;
+    c->height = SCREEN_H * set.scale;
     c->time_base = {1, set.fps};
     c->framerate = {set.fps, 1};
     c->gop_size = set.fps * 4;

@@ -9,15 +9,13 @@
 #include <filesystem>
 #include <string>
 
-#include "effects/effects.h"
 #include "encoder.h"
 #include "mixdriver.h"
 #include "options.h"
 #include "progress.h"
 #include "recorder.h"
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
 #include "seam.h"
+#include "sequencer/sequencer.h"
 
 namespace fs = std::filesystem;
 
@@ -58,20 +56,15 @@ bool endswith(const std::string& s, const char* tail)
 // demo's own lines.
 void startdemo(const Options& o)
 {
-    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0, 0x001F, 0);
-    if (!screen || !distlens || !tempbuff)
-        fail(1, std::string("Could not create work surfaces: ") + SDL_GetError(), false);
+    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, SCREEN_W, SCREEN_H, 16, 0xF800, 0x07E0, 0x001F, 0);
+    if (!screen)
+        fail(1, std::string("could not create the screen: ") + SDL_GetError());
     std::string bad = openmusic("zel.it", &module);
     if (!bad.empty())
         fail(1, bad, false);
-    buildtables();
-    bad = loadpictures();
+    bad = startup();
     if (!bad.empty())
         fail(1, bad, false);
-    resetorder();
-    init_twist();
-    init_interference();
-    init_lens();
     if (o.setoffset)
         demotimeoffset = o.offset;
 }

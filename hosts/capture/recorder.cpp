@@ -3,7 +3,7 @@
 #include "encoder.h"
 #include "mixdriver.h"
 #include "progress.h"
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 
 Recorder::Recorder(MODULE* module, Span span, int fps, Encoder* encoder, FILE* script,
                    Progress* progress)

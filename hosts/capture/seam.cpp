@@ -3,7 +3,7 @@
 // the player the recorder mixes.
 #include "seam.h"
 #include "recorder.h"
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 
 Recorder* recorder;
 MODULE* module;

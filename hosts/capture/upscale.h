@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-constexpr int screenw = 320, screenh = 240;
+#include "base/base.h"
 
 // Writes the 320 x 240 RGB565 `screen` as (320 * scale) x (240 * scale)
 // pixels of four bytes, blue, green, red, 0 (FFmpeg's bgr0), rows `stride`

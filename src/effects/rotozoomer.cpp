@@ -1,7 +1,9 @@
 // Rotozoomer: the band of rows 20..219 shows the picture turned and zoomed
 // about the screen centre; the rows above and below keep the plain copy.
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
+
+int roto;
 
 void drawrotozoomer()
 {
@@ -15,13 +17,13 @@ void drawrotozoomer()
         int uu = -160 * sn + dy * cs;
         int vv = -160 * cs - dy * sn;
         Uint16* row = scr + ymult[y];
-        for (int x = 0; x < 320; x++, uu += sn, vv += cs) {
+        for (int x = 0; x < SCREEN_W; x++, uu += sn, vv += cs) {
             const int u = (uu >> 8) + 160, v = (vv >> 8) + 120;
             Uint16 c = 0;
             // Index v*320 - u reads row v - 1 from its right end; at v = 0
             // it would fall before the picture, so those stay black like
             // every other point that maps outside it.
-            if (u >= 0 && u <= 319 && v >= 0 && v <= 239 && tmult[v] >= u)
+            if (u >= 0 && u < SCREEN_W && v >= 0 && v < SCREEN_H && tmult[v] >= u)
                 c = pic[tmult[v] - u];
             row[x] = c;
         }

@@ -73,12 +73,12 @@ TEST(CaptureOptions, BadValuesNameTheOption)
 // repeating their top bits, and the bytes past a row's width stay as they were.
 TEST(CaptureUpscale, SquaresOfWidenedPixels)
 {
-    std::vector<uint16_t> screen(screenw * screenh, 0);
+    std::vector<uint16_t> screen(SCREEN_W * SCREEN_H, 0);
     screen[0] = 0xFFFF;
     screen[1] = (0x10 << 11) | (0x21 << 5) | 0x01; // r 10000, g 100001, b 00001
-    screen[screenw * screenh - 1] = 0xF800;
-    const int scale = 2, stride = screenw * scale * 4 + 8;
-    std::vector<uint8_t> out(static_cast<size_t>(stride) * screenh * scale, 0xAA);
+    screen[SCREEN_W * SCREEN_H - 1] = 0xF800;
+    const int scale = 2, stride = SCREEN_W * scale * 4 + 8;
+    std::vector<uint8_t> out(static_cast<size_t>(stride) * SCREEN_H * scale, 0xAA);
     upscale(screen.data(), scale, out.data(), stride);
 
     auto px = [&](int x, int y) { return &out[static_cast<size_t>(y) * stride + x * 4]; };
@@ -90,10 +90,10 @@ TEST(CaptureUpscale, SquaresOfWidenedPixels)
                       (std::vector<uint8_t>{0x08, 0x86, 0x84, 0}));
         }
     EXPECT_EQ(px(4, 0)[0], 0);
-    const uint8_t* last = px(screenw * scale - 1, screenh * scale - 1);
+    const uint8_t* last = px(SCREEN_W * scale - 1, SCREEN_H * scale - 1);
     EXPECT_EQ(std::vector<uint8_t>(last, last + 4), (std::vector<uint8_t>{0, 0, 255, 0}));
-    EXPECT_EQ(px(screenw * scale, 0)[0], 0xAA); // padding untouched
-    EXPECT_EQ(px(screenw * scale, screenh * scale - 1)[7], 0xAA);
+    EXPECT_EQ(px(SCREEN_W * scale, 0)[0], 0xAA); // padding untouched
+    EXPECT_EQ(px(SCREEN_W * scale, SCREEN_H * scale - 1)[7], 0xAA);
 }
 
 TEST(CaptureProgress, LineShowsWhereAndHowFast)

@@ -9,7 +9,7 @@
 #include <numeric>
 #include <vector>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 #include "scene3d/scene3d.h"
 #include "support.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -50,29 +50,29 @@ struct DrawPass : ::testing::Test {
 TEST_F(DrawPass, BlankClearsEverything)
 {
     draw(100);
-    EXPECT_EQ(ao, -100);
+    EXPECT_EQ(ao, Scene::blank);
     EXPECT_EQ(nonblack(), 0);
 }
 
 TEST_F(DrawPass, FullScreenPictures)
 {
     draw(150);
-    EXPECT_EQ(ao, -101);
+    EXPECT_EQ(ao, Scene::logo);
     EXPECT_EQ(rowsdiffer(quorvastlogo, 0, 240), 0);
     draw(700);
-    EXPECT_EQ(ao, -106);
+    EXPECT_EQ(ao, Scene::logo1988);
     EXPECT_EQ(rowsdiffer(logo1988, 0, 240), 0);
 }
 
 TEST_F(DrawPass, CarOverGreenAndOverTheWarp)
 {
     draw(239);
-    EXPECT_EQ(ao, -104);
+    EXPECT_EQ(ao, Scene::flyin);
     EXPECT_EQ(rowsdiffer(greenbg, 0, 10), 0); // the car flies in small, mid-screen
     EXPECT_GT(rowsdiffer(greenbg, 0, 240), 50);
 
     draw(385);
-    EXPECT_EQ(ao, -105);
+    EXPECT_EQ(ao, Scene::warp);
     // One tick has moved the warp 50 pixels right; the car covers the middle.
     const Uint16* warp = pixels(warpbg);
     EXPECT_EQ(at(0, 0), warp[(0 - 50) & 255]);
@@ -86,11 +86,11 @@ TEST_F(DrawPass, CarOverGreenAndOverTheWarp)
 TEST_F(DrawPass, ScrollersAndTheClosingWordOnBlack)
 {
     draw(1000, 60); // the first line has come 120 pixels in
-    EXPECT_EQ(ao, -5);
+    EXPECT_EQ(ao, Scene::scrollers);
     EXPECT_EQ(at(0, 0), 0);
     EXPECT_GT(nonblack(), 500);
     draw(3300);
-    EXPECT_EQ(ao, -180);
+    EXPECT_EQ(ao, Scene::closing);
     EXPECT_EQ(at(0, 0), 0);
     EXPECT_GT(nonblack(), 500);
 }
@@ -98,7 +98,7 @@ TEST_F(DrawPass, ScrollersAndTheClosingWordOnBlack)
 TEST_F(DrawPass, InterferenceHasTwoColours)
 {
     draw(1420);
-    EXPECT_EQ(ao, -120);
+    EXPECT_EQ(ao, Scene::interference);
     int first = 0, other = 0;
     for (int i = 0; i < 320 * 240; i++) {
         first += pixels(screen)[i] == 0xF300;
@@ -113,12 +113,12 @@ TEST_F(DrawPass, InterferenceHasTwoColours)
 TEST_F(DrawPass, LensAndRotozoomerOverTheirPicture)
 {
     draw(1930);
-    EXPECT_EQ(ao, -20);
+    EXPECT_EQ(ao, Scene::lens);
     EXPECT_EQ(rowsdiffer(mirv, 0, 128), 0); // the lens sits on rows 128 and down
     EXPECT_GT(rowsdiffer(mirv, 128, 240), 100);
 
     draw(2100);
-    EXPECT_EQ(ao, -21);
+    EXPECT_EQ(ao, Scene::rotozoomer);
     EXPECT_EQ(rowsdiffer(mirv, 0, 20), 0);
     EXPECT_EQ(rowsdiffer(mirv, 220, 240), 0);
     EXPECT_GT(rowsdiffer(mirv, 20, 220), 1000);
@@ -127,13 +127,13 @@ TEST_F(DrawPass, LensAndRotozoomerOverTheirPicture)
 TEST_F(DrawPass, RingsOverPsykeAndTheTwisterOverGroovy)
 {
     draw(2500);
-    EXPECT_EQ(ao, -160);
+    EXPECT_EQ(ao, Scene::rings);
     EXPECT_EQ(at(0, 0), pixels(psyke)[0]);
     EXPECT_EQ(at(319, 239), pixels(psyke)[76799]);
     EXPECT_GT(rowsdiffer(psyke, 0, 240), 1000);
 
     draw(2950);
-    EXPECT_EQ(ao, -150);
+    EXPECT_EQ(ao, Scene::twister);
     for (int y = 0; y < 240; y++) // the strips start at column 1
         EXPECT_EQ(at(0, y), pixels(groovy)[y * 320]) << y;
     EXPECT_GT(rowsdiffer(groovy, 0, 240), 1000);

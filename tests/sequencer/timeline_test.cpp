@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "effects/effects.h"
-#include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -29,15 +29,15 @@ struct Timeline : ::testing::Test {
 TEST_F(Timeline, BlankThenLogo)
 {
     at(-16);
-    EXPECT_EQ(ao, -100);
+    EXPECT_EQ(ao, Scene::blank);
     EXPECT_EQ(clearr, 1);
     at(128);
-    EXPECT_EQ(ao, -100);
+    EXPECT_EQ(ao, Scene::blank);
     at(129);
-    EXPECT_EQ(ao, -101);
+    EXPECT_EQ(ao, Scene::logo);
     EXPECT_EQ(clearr, 0);
     at(238);
-    EXPECT_EQ(ao, -101);
+    EXPECT_EQ(ao, Scene::logo);
 }
 
 TEST_F(Timeline, FlyInStartsFromItsResetAndLands)
@@ -45,7 +45,7 @@ TEST_F(Timeline, FlyInStartsFromItsResetAndLands)
     order[0] = 7;
     xr = 500, offsetx = 3;
     at(239);
-    EXPECT_EQ(ao, -104);
+    EXPECT_EQ(ao, Scene::flyin);
     EXPECT_EQ(xr, 195);
     EXPECT_EQ(yr, 75);
     EXPECT_EQ(offsetx, 160);
@@ -59,10 +59,10 @@ TEST_F(Timeline, FlyInStartsFromItsResetAndLands)
     EXPECT_EQ(offsetz, -92);
     at(241, 5); // landed: the row sets nothing more
     EXPECT_EQ(offsetz, -92);
-    EXPECT_EQ(ao, -104);
+    EXPECT_EQ(ao, Scene::flyin);
     at(300);
     EXPECT_EQ(offsetz, -100);
-    EXPECT_EQ(ao, -104);
+    EXPECT_EQ(ao, Scene::flyin);
 }
 
 TEST_F(Timeline, FlyInEnteredLateActsOnWhatItFinds)
@@ -73,16 +73,16 @@ TEST_F(Timeline, FlyInEnteredLateActsOnWhatItFinds)
     EXPECT_EQ(offsetz, -262);
     EXPECT_EQ(xr, 25);
     offsetz = -100;
-    ao = -5;
+    ao = Scene::scrollers;
     at(250);
-    EXPECT_EQ(ao, -5);
+    EXPECT_EQ(ao, Scene::scrollers);
 }
 
 TEST_F(Timeline, WarpSetsItsSceneOnlyAtItsStart)
 {
     framepierr = 9; // the tick makes it 10
     at(385);
-    EXPECT_EQ(ao, -105);
+    EXPECT_EQ(ao, Scene::warp);
     EXPECT_EQ(offsetz, -100);
     EXPECT_EQ(offsetx, 160);
     EXPECT_EQ(offsety, 180);
@@ -90,31 +90,31 @@ TEST_F(Timeline, WarpSetsItsSceneOnlyAtItsStart)
     int wobble = deloreanwarp[10];
     EXPECT_EQ(xr, wobble < 0 ? wobble + 627 : wobble);
 
-    ao = -104; // a skip past 386 keeps the scene in force
+    ao = Scene::flyin; // a skip past 386 keeps the scene in force
     at(500);
-    EXPECT_EQ(ao, -104);
+    EXPECT_EQ(ao, Scene::flyin);
     EXPECT_EQ(xr, deloreanwarp[11] < 0 ? deloreanwarp[11] + 627 : deloreanwarp[11]);
 }
 
 TEST_F(Timeline, BlankBetweenWarpAnd1988)
 {
     at(624);
-    EXPECT_NE(ao, -100);
+    EXPECT_NE(ao, Scene::blank);
     at(625);
-    EXPECT_EQ(ao, -100);
+    EXPECT_EQ(ao, Scene::blank);
     EXPECT_EQ(clearr, 1);
     at(640);
-    EXPECT_EQ(ao, -100);
+    EXPECT_EQ(ao, Scene::blank);
     EXPECT_EQ(offsetz, -100);
     at(641);
-    EXPECT_EQ(ao, -106);
+    EXPECT_EQ(ao, Scene::logo1988);
     EXPECT_EQ(clearr, 0);
 }
 
 TEST_F(Timeline, ScrollersMoveTwoPixelsATick)
 {
     at(897, 3);
-    EXPECT_EQ(ao, -5);
+    EXPECT_EQ(ao, Scene::scrollers);
     EXPECT_EQ(clearr, 1);
     EXPECT_EQ(scrlpos1, 344);
     EXPECT_EQ(scrlpos2, 444);
@@ -125,45 +125,57 @@ TEST_F(Timeline, InterferenceReadsThePathsAfterStepping)
 {
     ang1 = 156, ang2 = 104;
     at(1500);
-    EXPECT_EQ(ao, -120);
+    EXPECT_EQ(ao, Scene::interference);
     EXPECT_EQ(ang1, 0);
     EXPECT_EQ(ang2, 0);
     at(1500);
     EXPECT_EQ(ang1, 1);
-    EXPECT_EQ(ix1, px0[1] - px1[1] + 90);
-    EXPECT_EQ(iy1, px0[1] - py0[1] + 130);
-    EXPECT_EQ(ix2, px0[1] + px1[1] + 100);
-    EXPECT_EQ(iy2, 2 * py0[1] + 122);
+    // Step 1 of both paths: 60 sin a cos a = 4 and 60 sin^2 a = 0 at
+    // a = -3.06, 60 cos b = -59 at b = -3.02, all truncated.
+    EXPECT_EQ(ix1, 4 + 59 + 90);
+    EXPECT_EQ(iy1, 4 - 0 + 130);
+    EXPECT_EQ(ix2, 4 - 59 + 100);
+    EXPECT_EQ(iy2, 0 + 122);
+    // Step 40: a = -1.54 and b = -0.74 give -4, 59 and 46.
+    at(1500, 39);
+    EXPECT_EQ(ix1, -4 - 46 + 90);
+    EXPECT_EQ(iy1, -4 - 59 + 130);
+    EXPECT_EQ(ix2, -4 + 46 + 100);
+    EXPECT_EQ(iy2, 2 * 59 + 122);
 }
 
 TEST_F(Timeline, LensBouncesAndTurnsAfterMoving)
 {
     at(1921);
-    EXPECT_EQ(ao, -20);
+    EXPECT_EQ(ao, Scene::lens);
     EXPECT_EQ(lensx, 5);
     EXPECT_EQ(lensy, 128); // phase 0 on the first tick
-    EXPECT_DOUBLE_EQ(lensyy, 0.1);
+    at(1921);
+    EXPECT_EQ(lensy, 128 - 9); // 100 sin 0.1 = 9.98, truncated
 
+    // It turns after the move that takes it past an edge.
     lensx = 190;
     at(1921);
     EXPECT_EQ(lensx, 195);
-    EXPECT_EQ(lensxx, -5);
+    at(1921);
+    EXPECT_EQ(lensx, 190);
     lensx = 0;
     at(1921);
     EXPECT_EQ(lensx, -5);
-    EXPECT_EQ(lensxx, 5);
+    at(1921);
+    EXPECT_EQ(lensx, 0);
 
     lensy = 100;
     at(2001);
     EXPECT_EQ(lensy, 110);
-    EXPECT_EQ(lensx, 0);
-    EXPECT_EQ(ao, -20);
+    EXPECT_EQ(lensx, 5);
+    EXPECT_EQ(ao, Scene::lens);
 }
 
 TEST_F(Timeline, RotozoomerAngleWraps)
 {
     at(2049);
-    EXPECT_EQ(ao, -21);
+    EXPECT_EQ(ao, Scene::rotozoomer);
     EXPECT_EQ(roto, 162);
     roto = 627;
     at(2049);
@@ -174,7 +186,7 @@ TEST_F(Timeline, RingsAndTheAngleWrap)
 {
     xr = 620, yr = 10;
     at(2433);
-    EXPECT_EQ(ao, -160);
+    EXPECT_EQ(ao, Scene::rings);
     EXPECT_EQ(offsetz, -300);
     EXPECT_EQ(offsety, 120);
     EXPECT_EQ(xr, 640 - 627);
@@ -187,29 +199,32 @@ TEST_F(Timeline, RingsAndTheAngleWrap)
 TEST_F(Timeline, TwisterReadsTheWavesBeforeStepping)
 {
     at(2945);
-    EXPECT_EQ(ao, -150);
+    EXPECT_EQ(ao, Scene::twister);
     EXPECT_EQ(efxc, 80);
     EXPECT_EQ(tw1, tws1[0]);
     EXPECT_EQ(tw2, tws2[3]);
-    EXPECT_EQ(twsin1, 1u);
-    twsin1 = 125, twsin2 = 89;
-    at(3000);
+    at(2945);
+    EXPECT_EQ(tw1, tws1[1]);
+    EXPECT_EQ(tw2, tws2[4]);
+    // The first wave wraps after all its 126 entries, the second after 90 of
+    // its 91: 127 ticks in, they read entries 0 and (3 + 126) mod 90.
+    at(2945, 124);
     EXPECT_EQ(tw1, tws1[125]);
-    EXPECT_EQ(tw2, tws2[89]);
-    EXPECT_EQ(twsin1, 0u);
-    EXPECT_EQ(twsin2, 0u);
+    at(2945);
+    EXPECT_EQ(tw1, tws1[0]);
+    EXPECT_EQ(tw2, tws2[39]);
 }
 
 TEST_F(Timeline, ClosingSceneAndTheEnd)
 {
     at(3499);
-    EXPECT_EQ(ao, -180);
+    EXPECT_EQ(ao, Scene::closing);
     at(3500);
-    EXPECT_EQ(ao, -180);
+    EXPECT_EQ(ao, Scene::closing);
     EXPECT_EQ(quit, 0);
     at(3501);
     EXPECT_EQ(quit, 1);
-    EXPECT_EQ(ao, -180);
+    EXPECT_EQ(ao, Scene::closing);
 }
 
 // Every window at the demotimes on both sides of its bounds: one tick from
@@ -218,49 +233,51 @@ TEST_F(Timeline, ClosingSceneAndTheEnd)
 TEST_F(Timeline, EveryWindowAtItsFirstAndLastDemotime)
 {
     struct Case {
-        int d, ao, clearr;
+        int d;
+        Scene ao;
+        int clearr;
         const int* what;
         int value;
     };
     const Case cases[] = {
-        {-16, -100, 1, &offsetz, -170},
-        {128, -100, 1, &offsetz, -170},
-        {129, -101, 0, &offsetz, -170},
-        {196, -101, 0, &offsetz, -170},
-        {197, -101, 0, &offsetz, -170},
-        {238, -101, 0, &offsetz, -170},
-        {239, -104, 0, &offsetz, -1042}, // the fly-in starts from its reset
-        {240, -104, 0, &offsetz, -1042},
-        {241, -104, 0, &offsetz, -132}, // entered late: flies from where it is
-        {256, -104, 0, &offsetz, -132},
-        {257, 0, 0, &offsetz, -100}, // the car rests
-        {384, 0, 0, &offsety, 320},
-        {385, -105, 0, &offsety, 180}, // the warp starts
-        {386, -105, 0, &offsety, 180},
-        {387, 0, 0, &offsety, 320},
-        {624, 0, 0, &xr, 0}, // the wobble, from its table
-        {625, -100, 1, &xr, 0},
-        {640, -100, 1, &xr, 0},
-        {641, -106, 0, &xr, 1},
-        {896, -106, 0, &scrlpos1, 350},
-        {897, -5, 1, &scrlpos1, 348},
-        {1408, -5, 1, &scrlpos1, 348},
-        {1409, -120, 1, &ang1, 1},
-        {1920, -120, 1, &ang1, 1},
-        {1921, -20, 0, &lensy, 128}, // the bounce
-        {2000, -20, 0, &lensy, 128},
-        {2001, -20, 0, &lensy, 10}, // the drop
-        {2048, -20, 0, &lensy, 10},
-        {2049, -21, 0, &roto, 162},
-        {2432, -21, 0, &roto, 162},
-        {2433, -160, 1, &offsetz, -300},
-        {2944, -160, 1, &offsetz, -300},
-        {2945, -150, 1, &efxc, 80},
-        {3200, -150, 1, &efxc, 80},
-        {3201, -180, 0, &quit, 0},
-        {3499, -180, 0, &quit, 0},
-        {3500, 0, 0, &quit, 0},
-        {3501, 0, 0, &quit, 1},
+        {-16, Scene::blank, 1, &offsetz, -170},
+        {128, Scene::blank, 1, &offsetz, -170},
+        {129, Scene::logo, 0, &offsetz, -170},
+        {196, Scene::logo, 0, &offsetz, -170},
+        {197, Scene::logo, 0, &offsetz, -170},
+        {238, Scene::logo, 0, &offsetz, -170},
+        {239, Scene::flyin, 0, &offsetz, -1042}, // the fly-in starts from its reset
+        {240, Scene::flyin, 0, &offsetz, -1042},
+        {241, Scene::flyin, 0, &offsetz, -132}, // entered late: flies from where it is
+        {256, Scene::flyin, 0, &offsetz, -132},
+        {257, Scene::none, 0, &offsetz, -100}, // the car rests
+        {384, Scene::none, 0, &offsety, 320},
+        {385, Scene::warp, 0, &offsety, 180}, // the warp starts
+        {386, Scene::warp, 0, &offsety, 180},
+        {387, Scene::none, 0, &offsety, 320},
+        {624, Scene::none, 0, &xr, 0}, // the wobble, from its table
+        {625, Scene::blank, 1, &xr, 0},
+        {640, Scene::blank, 1, &xr, 0},
+        {641, Scene::logo1988, 0, &xr, 1},
+        {896, Scene::logo1988, 0, &scrlpos1, 350},
+        {897, Scene::scrollers, 1, &scrlpos1, 348},
+        {1408, Scene::scrollers, 1, &scrlpos1, 348},
+        {1409, Scene::interference, 1, &ang1, 1},
+        {1920, Scene::interference, 1, &ang1, 1},
+        {1921, Scene::lens, 0, &lensy, 128}, // the bounce
+        {2000, Scene::lens, 0, &lensy, 128},
+        {2001, Scene::lens, 0, &lensy, 10}, // the drop
+        {2048, Scene::lens, 0, &lensy, 10},
+        {2049, Scene::rotozoomer, 0, &roto, 162},
+        {2432, Scene::rotozoomer, 0, &roto, 162},
+        {2433, Scene::rings, 1, &offsetz, -300},
+        {2944, Scene::rings, 1, &offsetz, -300},
+        {2945, Scene::twister, 1, &efxc, 80},
+        {3200, Scene::twister, 1, &efxc, 80},
+        {3201, Scene::closing, 0, &quit, 0},
+        {3499, Scene::closing, 0, &quit, 0},
+        {3500, Scene::none, 0, &quit, 0},
+        {3501, Scene::none, 0, &quit, 1},
     };
     for (const Case& c : cases) {
         setupscreen();
