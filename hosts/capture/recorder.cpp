@@ -68,6 +68,8 @@ void Recorder::checkspan()
         finished = true;
         end = clock;
     }
+    if (finished && progress)
+        progress->update(1, module->sngpos, module->patpos, seconds());
     if (recording && clock % 10 == 0 && progress) {
         int row = songrows(module->sngpos) + module->patpos;
         progress->update(double(row - firstrow) / (lastrow - firstrow), module->sngpos,
