@@ -126,9 +126,11 @@ int main(int argc, char** argv)
     if (script && fclose(script) != 0)
         fail(1, "cannot write " + scriptfile);
     std::error_code ec;
-    fs::rename(partial(out), out, ec);
-    if (!ec && script)
+    if (script)
         fs::rename(partial(scriptfile), scriptfile, ec);
+    if (ec)
+        fail(1, "cannot write " + scriptfile + ": " + ec.message());
+    fs::rename(partial(out), out, ec);
     if (ec)
         fail(1, "cannot write " + out + ": " + ec.message());
     closemusic(module);
