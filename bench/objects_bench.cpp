@@ -2,8 +2,8 @@
 // to frame as the timeline turns it.
 #include <benchmark/benchmark.h>
 
-#include "runtime/runtime.h"
 #include "scene3d/scene3d.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace

@@ -5,9 +5,8 @@
 
 #include <cstdint>
 
+#include "base/base.h"
 #include "raster/raster.h"
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
 #include "support.h"
 
 namespace
@@ -24,18 +23,22 @@ SDL_Surface* texture()
     return t;
 }
 
+// The corners of the triangle, with the texture once across it.
+Corner2 corner[3];
+
 void corners(int x1, int y1, int x2, int y2, int x3, int y3)
 {
-    kx[0] = x1, ky[0] = y1, kx[1] = x2, ky[1] = y2, kx[2] = x3, ky[2] = y3;
+    corner[0] = {x1, y1, 0, 0};
+    corner[1] = {x2, y2, 65535, 0};
+    corner[2] = {x3, y3, 0, 65535};
 }
 
-// Draws the triangle over corners 0, 1, 2 with the texture once across it;
-// pixels is how many it writes.
+// Draws the textured triangle; pixels is how many it writes.
 void textured(benchmark::State& state, int64_t pixels)
 {
     setupscreen();
     for (auto _ : state) {
-        drawtextrvect(0, 1, 2, 0, 0, 65535, 0, 0, 65535, texture());
+        drawtextrvect(corner[0], corner[1], corner[2], texture(), screen);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * pixels);
@@ -72,15 +75,15 @@ void BM_textured_far_off(benchmark::State& state)
 void BM_flare(benchmark::State& state)
 {
     setupscreen();
-    framedelay = 0;
+    SDL_Surface* picture = flare1;
     flare1 = makesurface(64, 64);
     for (auto _ : state) {
-        drawflare(160, 120, 54, 0);
+        drawflare(160, 120, 54, 0, 0, screen);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * 64 * 64);
     SDL_FreeSurface(flare1);
-    flare1 = nullptr;
+    flare1 = picture;
 }
 
 void BM_gouraud_screen(benchmark::State& state)
@@ -88,7 +91,7 @@ void BM_gouraud_screen(benchmark::State& state)
     setupscreen();
     corners(0, 0, 640, 0, 0, 480);
     for (auto _ : state) {
-        drawgouraudvect(0, 1, 2, 0, 0, 0, 0, 255, 0, 0, 0, 255);
+        drawgouraudvect(corner[0], corner[1], corner[2], 0, 0, 255, 0, 0, 255, screen);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * 76800);
@@ -99,7 +102,7 @@ void BM_fill_screen(benchmark::State& state)
     setupscreen();
     corners(0, 0, 640, 0, 0, 480);
     for (auto _ : state) {
-        drawfillvect(0, 1, 2, 0, 12, 34);
+        drawfillvect(corner[0], corner[1], corner[2], 12, 34, screen);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * 76800);

@@ -15,24 +15,35 @@ extern int px0[157], py0[157], px1[105];
 extern int twmult[321];
 extern uint16_t textr[64];
 extern int ty1[256], ty2[256], ty3[256];
-extern double d1[256], d2[256];
 extern int txd1[16640], txd2[16640];
 extern int tws1[126], tws2[91];
-extern int twdd;
-extern double twclr;
 void init_lens();
 void init_interference();
 void init_twist();
 
-// Scenes, each drawn when the pass selects it.
-extern int sinuss;
-void drawscrollers();    // ao -5 (scrollers.cpp)
-void copymirv();         // ao -20 and -21 share it (mirvcopy.cpp)
-void drawinterference(); // ao -120 (interference.cpp)
-void drawrotozoomer();   // ao -21 (rotozoomer.cpp)
-void drawtwister();      // ao -150 (twister.cpp)
-void drawlens();         // ao -20 (lens.cpp)
+// Each scene draws into the screen from the parameters the timeline sets.
 
-// Working values of the scenes, left where the last pixel put them.
-extern int c0, c1;                       // interference.cpp
-extern int twt3, twd, twt2, txoffs, asd; // twister.cpp
+// Sine scrollers (scrollers.cpp): the pen of each of the three lines.
+extern int scrlpos1, scrlpos2, scrlpos3;
+void drawscrollers();
+
+// The picture that the lens and the rotozoomer start from (mirvcopy.cpp).
+void copymirv();
+
+// Interference (interference.cpp): the steps along the two motion paths and
+// the windows' corners in the ring bitmap they give.
+extern int ang1, ang2, ix1, iy1, ix2, iy2;
+void drawinterference();
+
+// Rotozoomer (rotozoomer.cpp): the angle index of the turn.
+extern int roto;
+void drawrotozoomer();
+
+// Twister (twister.cpp): the twist angles at the right and the left end
+// (8.8 fixed point) and the row of the bar's top.
+extern int tw1, tw2, efxc;
+void drawtwister();
+
+// Lens (lens.cpp): the top-left corner of its square on the screen.
+extern int lensx, lensy;
+void drawlens();

@@ -1,8 +1,8 @@
 // The ring bitmap and the two motion paths of the interference scene.
 #include <cmath>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
 
 int interf[262144];
 int px0[157], py0[157], px1[105];

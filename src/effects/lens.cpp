@@ -2,8 +2,10 @@
 // distlens, then every pixel of it is replaced by the one the map names.
 #include <algorithm>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
+
+int lensx, lensy;
 
 namespace
 {
@@ -17,7 +19,7 @@ struct lensrow {
 
 lensrow lensrowat(int j)
 {
-    int base = lensx + (lensy + j) * 320;
+    int base = lensx + (lensy + j) * SCREEN_W;
     return {base, std::max(0, -base), std::min(128, size - base)};
 }
 

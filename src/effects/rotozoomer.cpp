@@ -2,8 +2,10 @@
 // about the screen centre; the rows above and below keep the plain copy.
 #include <algorithm>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
+
+int roto;
 
 namespace
 {
@@ -31,7 +33,7 @@ void drawrotozoomer()
         Uint16* row = scr + ymult[y];
         // Both sums are linear in x, so the columns inside the picture form
         // one run: black up to it and after it, found from either end.
-        int x = 0, end = 320;
+        int x = 0, end = SCREEN_W;
         for (; x < end && !inside(uu, vv); x++, uu += sn, vv += cs)
             row[x] = 0;
         while (end > x && !inside(uu + (end - 1 - x) * sn, vv + (end - 1 - x) * cs))

@@ -3,11 +3,11 @@
 // column, every column lowered by its own entry of a wave table.
 #include <cstring>
 
+#include "base/base.h"
 #include "effects/effects.h"
 #include "raster/raster.h"
-#include "runtime/runtime.h"
 
-int sinuss = 0;
+int scrlpos1, scrlpos2, scrlpos3;
 
 void drawscrollers()
 {
@@ -18,11 +18,11 @@ void drawscrollers()
     drawstring(scrlpos1, 0, 0xFFFF, 0, "REMEMBER KIDS... ", 1, tempbuff);
     drawstring(scrlpos2 + 100, 32, 0xFFFF, 0, "RELEASING UNFINISHED CRAP", 1, tempbuff);
     drawstring(scrlpos3 + 700, 64, 0xFFFF, 0, "IS BAD !", 1, tempbuff);
-    int s = sinuss;
+    int s = 0; // every frame bends the lines from the waves' first entry
     // Column by column, since each column has its own offset. Where bent
     // lines overlap, a screen row takes the upper line from a later source
     // row than the lower one, so the upper line wins.
-    for (int x = 0; x < 320; x++) {
+    for (int x = 0; x < SCREEN_W; x++) {
         Uint16* to1 = dst + ymult[scrl1[s]] + x;
         Uint16* to2 = dst + ymult[scrl2[s]] + x;
         Uint16* to3 = dst + ymult[scrl3[s]] + x;

@@ -1,20 +1,20 @@
 // The twister's row table, colour ramp, face tables and twist waves.
 #include <cmath>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
 
 int twmult[321];
 uint16_t textr[64];
 int ty1[256], ty2[256], ty3[256];
-double d1[256], d2[256];
 int txd1[16640], txd2[16640];
 int tws1[126], tws2[91];
-int twdd;
-double twclr;
 
 namespace
 {
+
+// The ramp steps per row of each face, for every angle.
+double d1[256], d2[256];
 
 uint16_t rgb565(int r, int g, int b) { return static_cast<uint16_t>(r * 2048 | g * 32 | b); }
 
@@ -79,7 +79,7 @@ void buildfaces()
 void buildrampindex(int* txd, const double* d)
 {
     for (int a = 0; a < 256; a++) {
-        twclr = 0.0;
+        double twclr = 0.0;
         for (int k = 0; k <= 64; k++) {
             txd[k * 256 + a] = static_cast<int>(twclr);
             twclr += d[a];
@@ -92,7 +92,7 @@ void buildrampindex(int* txd, const double* d)
 void init_twist()
 {
     for (int i = 0; i < 320; i++)
-        twmult[i] = i * 320;
+        twmult[i] = i * SCREEN_W;
     buildramp();
     buildfaces();
 
@@ -109,5 +109,4 @@ void init_twist()
 
     buildrampindex(txd1, d1);
     buildrampindex(txd2, d2);
-    twdd = 81920;
 }

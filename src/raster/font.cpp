@@ -2,8 +2,8 @@
 // cells to a row, and set side by side, each advancing the pen by its width.
 #include <algorithm>
 
+#include "base/base.h"
 #include "raster/raster.h"
-#include "runtime/runtime.h"
 
 namespace
 {
@@ -68,7 +68,7 @@ void drawstring(int x, int y, int mask, int xorflag, const char* text, int font,
     // pixel. 64-bit, because x and y may lie anywhere.
     long long top = y;
     int gy0 = int(std::clamp<long long>(-top, f.first, f.cellh));
-    int gy1 = int(std::clamp<long long>(240 - top, gy0, f.cellh));
+    int gy1 = int(std::clamp<long long>(SCREEN_H - top, gy0, f.cellh));
     long long pen = x;
     for (const char* c = text; *c; c++) {
         // Signed whatever char is, so bytes 128..255 become spaces everywhere.
@@ -77,7 +77,7 @@ void drawstring(int x, int y, int mask, int xorflag, const char* text, int font,
             g = 0;
         int w = f.widths[g];
         int gx0 = int(std::clamp<long long>(-pen, f.first, std::max(w, f.first)));
-        int gx1 = int(std::clamp<long long>(320 - pen, gx0, std::max(w, gx0)));
+        int gx1 = int(std::clamp<long long>(SCREEN_W - pen, gx0, std::max(w, gx0)));
         if (gx0 < gx1 && gy0 < gy1) {
             const Uint16* cell = f.pixels + (g / 16) * f.cellh * f.rowlen + (g % 16) * 32;
             Piece p{cell + gy0 * f.rowlen + gx0, int(pen + gx0), int(top + gy0), gx1 - gx0,

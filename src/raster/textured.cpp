@@ -3,29 +3,30 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/base.h"
 #include "raster/raster.h"
 #include "raster/triangle.h"
-#include "runtime/runtime.h"
 
 // Texture coordinates are taken as 32-bit words whatever the width of long,
 // so both builds draw the same pixels.
-void drawtextrvect(int i1, int i2, int i3, long u1, long v1, long u2, long v2, long u3, long v3,
-                   SDL_Surface* texture)
+void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
+                   SDL_Surface* target)
 {
-    if (raster::facesaway(i1, i2, i3))
+    if (raster::facesaway(c1, c2, c3))
         return;
-    using Corner = raster::Corner<2>;
-    Corner c1{int64_t(kx[i1]) * 256, int64_t(ky[i1]) * 256, {uint32_t(u1), uint32_t(v1)}};
-    Corner c2{int64_t(kx[i2]) * 256, int64_t(ky[i2]) * 256, {uint32_t(u2), uint32_t(v2)}};
-    Corner c3{int64_t(kx[i3]) * 256, int64_t(ky[i3]) * 256, {uint32_t(u3), uint32_t(v3)}};
-    auto span = [texture](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
-        drawtextrline(xa, row, int32_t(a[0]), int32_t(a[1]), xb, int32_t(b[0]), int32_t(b[1]),
-                      texture);
+    auto corner = [](const Corner2& c) {
+        return raster::Corner<2>{
+            int64_t(c.x) * 256, int64_t(c.y) * 256, {uint32_t(c.u), uint32_t(c.v)}};
     };
-    raster::scantriangle(c1, c2, c3, span);
+    auto span = [texture, target](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
+        drawtextrline(xa, row, int32_t(a[0]), int32_t(a[1]), xb, int32_t(b[0]), int32_t(b[1]),
+                      texture, target);
+    };
+    raster::scantriangle(corner(c1), corner(c2), corner(c3), span);
 }
 
-void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2, SDL_Surface* texture)
+void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
+                   const SDL_Surface* texture, SDL_Surface* target)
 {
     if (x1 > x2) {
         std::swap(x1, x2);
@@ -43,7 +44,7 @@ void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2, SD
     }
     // Equal ends still draw their one pixel. Columns left of the screen are
     // stepped over in one jump; the span stops at the right edge.
-    int64_t end = std::min<int64_t>(std::max<int64_t>(x2, int64_t(x1) + 1), 320);
+    int64_t end = std::min<int64_t>(std::max<int64_t>(x2, int64_t(x1) + 1), SCREEN_W);
     int64_t x = x1;
     if (x < 0) {
         uint32_t k = uint32_t(-x);
@@ -52,7 +53,7 @@ void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2, SD
         x = 0;
     }
     const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
-    Uint16* dst = static_cast<Uint16*>(screen->pixels) + ymult[y];
+    Uint16* dst = static_cast<Uint16*>(target->pixels) + ymult[y];
     // The texel of (u, v) is ((u >> 8) - (v >> 8) * 256) mod 65536, that is
     // bits 8 to 23 of u less bits 8 to 15 of v where they stand. Only low
     // bits take part, so the words may wrap and the shift need not keep the

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "scene3d/scene3d.h"
+#include "base/base.h"
 
 namespace raster
 {
@@ -43,11 +43,11 @@ inline bool less(Product p, Product q)
 // Faces whose corners run counter-clockwise on the screen (rows grow
 // downwards) look away. The cross product of two coordinate differences
 // needs 66 bits, so its sign comes from comparing its two products.
-inline bool facesaway(int i1, int i2, int i3)
+template <class P> bool facesaway(const P& c1, const P& c2, const P& c3)
 {
-    int64_t x1 = kx[i1], y1 = ky[i1];
-    Product p = multiply(kx[i2] - x1, ky[i3] - y1);
-    Product q = multiply(kx[i3] - x1, ky[i2] - y1);
+    int64_t x1 = c1.x, y1 = c1.y;
+    Product p = multiply(c2.x - x1, c3.y - y1);
+    Product q = multiply(c3.x - x1, c2.y - y1);
     return less(p, q);
 }
 
@@ -116,7 +116,7 @@ void scanrows(int64_t& row, int64_t end, Walker<N>& a, Walker<N>& b, Span& span)
         b.step(k);
         row += k;
     }
-    for (int64_t last = std::min<int64_t>(end, 240); row < last; row++) {
+    for (int64_t last = std::min<int64_t>(end, SCREEN_H); row < last; row++) {
         span(int(row), int(a.x >> 8), a.t, int(b.x >> 8), b.t);
         a.step(1);
         b.step(1);

@@ -11,12 +11,15 @@ extern const unsigned face2torus[769 * 3];
 extern const int tvert2torus[778 * 3];
 extern const unsigned tface2torus[769 * 3];
 
-// Counts of the mesh in use (objects.cpp).
-extern int numvert, numface, numtvert;
+// The pose of the object in view, written by the timeline (transform.cpp):
+// the angle indices of the two rotations (0 to 627), the screen column and
+// row of the model's origin, and the eye's place on the depth axis in units
+// (negative: in front of the origin).
+extern int xr, yr, offsetx, offsety, offsetz;
 
-// Transform and projection (transform.cpp).
+// Transform and projection (transform.cpp): view depth and screen position
+// of each vertex.
 extern int rz[700], kx[400], ky[400];
-extern int sinx, cosx, siny, cosy;
 void calcpoints(const int* vert, int count);
 
 // Painter's order (depthorder.cpp).
@@ -27,6 +30,8 @@ void quicksort(const unsigned* face, int lo, int hi);
 // permutation of them again if it names faces the mesh does not have.
 void sortfaces(const unsigned* face, int count);
 
-// Object scenes (objects.cpp).
-void drawrings(); // ao -160: psyke, then the rings
-void drawcar();   // ao -104 / -105: the car and its flares
+// Object scenes, drawn into the screen (objects.cpp). The car's lamps flicker
+// with `tick`, the clock's tick count modulo 21.
+void drawrings();            // psyke, then the rings
+void drawcarflyin(int tick); // the car, its lamps glowing on it
+void drawcarwarp(int tick);  // its lamps shining from under the car, then the car

@@ -2,15 +2,15 @@
 // pinhole camera with a focal length of 256 pixels, all in integers.
 #include <cstdint>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 #include "scene3d/scene3d.h"
 
+int xr, yr, offsetx, offsety, offsetz;
 int rz[700], kx[400], ky[400];
-int sinx, cosx, siny, cosy;
 
 void calcpoints(const int* vert, int count)
 {
-    sinx = sini[xr], cosx = kosi[xr], siny = sini[yr], cosy = kosi[yr];
+    const int sinx = sini[xr], cosx = kosi[xr], siny = sini[yr], cosy = kosi[yr];
     // Every product is shifted on its own before it is summed: the floors of
     // the shifts are part of the pixels.
     for (int i = 0; i < count; i++) {

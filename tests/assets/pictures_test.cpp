@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 #include "support.h"
 
 namespace

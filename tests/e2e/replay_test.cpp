@@ -141,6 +141,24 @@ TEST(Replay, SavesRawAndPng)
     fs::remove(png);
 }
 
+// The hash is FNV-1a over the bytes `save` writes raw: here the black
+// screen before any frame, then the logo, which must hash otherwise.
+TEST(Replay, HashesTheScreen)
+{
+    uint64_t black = 0xcbf29ce484222325ULL;
+    for (int i = 0; i < 153600; i++)
+        black *= 0x100000001b3ULL; // xor with a zero byte changes nothing
+    char want[40];
+    snprintf(want, sizeof want, "hash=%016llx\n", static_cast<unsigned long long>(black));
+    Replay r = replay("hash\nrender 0 1 50\nhash\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0] + "\n", want);
+    EXPECT_NE(out[1], out[0]);
+    EXPECT_EQ(out[1].size(), 21u);
+}
+
 TEST(Replay, MalformedLinesStopWithTheirNumber)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -152,6 +170,7 @@ TEST(Replay, MalformedLinesStopWithTheirNumber)
         {"\n# note\nfly\n", "demo-replay: line 3: unknown command 'fly'\n"},
         {"save\n", "demo-replay: line 1: save takes one FILE\n"},
         {"state now\n", "demo-replay: line 1: state takes nothing\n"},
+        {"hash it\n", "demo-replay: line 1: hash takes nothing\n"},
     };
     for (auto [script, err] : cases) {
         Replay r = replay(script);

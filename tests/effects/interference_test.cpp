@@ -1,8 +1,8 @@
 // Interference circles: two windows into the ring bitmap, xor, two colours.
 #include <gtest/gtest.h>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
 #include "support.h"
 
 namespace

@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "base/base.h"
 #include "effects/effects.h"
-#include "runtime/runtime.h"
 #include "standins.h"
 #include "support.h"
 

@@ -46,19 +46,19 @@ void reffill(Canvas& c, int64_t x[3], int64_t y[3])
 TEST(Horizline, EndsColourAndClipping)
 {
     setupscreen();
-    drawhorizline(5, 5, 0, 255, 255, 255);
+    drawhorizline(5, 5, 0, 255, 255, screen);
     EXPECT_TRUE(columns(0).empty());
-    drawhorizline(5, 2, 1, 0, 0, 1);
+    drawhorizline(5, 2, 1, 0, 1, screen);
     EXPECT_EQ(columns(1), range(2, 4));
-    // g is the upper byte, b the lower, r is lost.
-    drawhorizline(0, 1, 2, 255, 1, 2);
+    // g is the upper byte, b the lower.
+    drawhorizline(0, 1, 2, 1, 2, screen);
     EXPECT_EQ(at(0, 2), 258);
-    drawhorizline(-1000000, 1000000, 3, 0, 0, 1);
+    drawhorizline(-1000000, 1000000, 3, 0, 1, screen);
     EXPECT_EQ(columns(3), range(0, 319));
-    drawhorizline(400, 500, 4, 0, 0, 1);
-    drawhorizline(-500, -400, 4, 0, 0, 1);
-    drawhorizline(0, 320, -1, 0, 0, 1);
-    drawhorizline(0, 320, 240, 0, 0, 1);
+    drawhorizline(400, 500, 4, 0, 1, screen);
+    drawhorizline(-500, -400, 4, 0, 1, screen);
+    drawhorizline(0, 320, -1, 0, 1, screen);
+    drawhorizline(0, 320, 240, 0, 1, screen);
     EXPECT_EQ(drawn(), 3 + 1 + 320);
 }
 
@@ -66,7 +66,7 @@ TEST(Fillvect, OneRowDrawsTheSpanOfTheFirstTwoCorners)
 {
     setupscreen();
     setcorners(30, 7, 12, 7, 100, 7);
-    drawfillvect(0, 1, 2, 0, 0, 1);
+    filled(0, 1, 2, 0, 1);
     EXPECT_EQ(columns(7), range(12, 29));
     EXPECT_EQ(drawn(), 18);
 }
@@ -77,7 +77,7 @@ TEST(Fillvect, EveryOrderAndWindingFillsTheSameTriangle)
     for (auto& o : orders) {
         setupscreen();
         setcorners(0, 0, 10, 0, 0, 10);
-        drawfillvect(o[0], o[1], o[2], 0, 0, 1);
+        filled(o[0], o[1], o[2], 0, 1);
         for (int y = 0; y < 10; y++)
             EXPECT_EQ(columns(y), range(0, 9 - y)) << "row " << y;
         EXPECT_TRUE(columns(10).empty());
@@ -97,7 +97,7 @@ TEST(Fillvect, ClipsLikeALargerCanvas)
         for (int k = 0; k < 3; k++)
             x[k] = coord(-150, 470), y[k] = coord(-110, 350);
         setcorners(int(x[0]), int(y[0]), int(x[1]), int(y[1]), int(x[2]), int(y[2]));
-        drawfillvect(0, 1, 2, 0, 255, 255);
+        filled(0, 1, 2, 255, 255);
         Canvas c(-150, -110, 620, 460);
         reffill(c, x, y);
         ASSERT_EQ(comparescreen(c), "") << "triangle " << n;
@@ -105,14 +105,14 @@ TEST(Fillvect, ClipsLikeALargerCanvas)
     // Millions of pixels away: no overflow, only the screen's rows visited.
     setupscreen();
     setcorners(-4000000, -3000000, 4000000, -3000000, 0, 3000000);
-    drawfillvect(0, 1, 2, 0, 255, 255);
+    filled(0, 1, 2, 255, 255);
     EXPECT_EQ(drawn(), 76800);
 }
 
 TEST(Gourline, StepsLeftToRightAndFillsRightToLeft)
 {
     setupscreen();
-    drawgourline(0, 0, 0, 0, 0, 4, 0, 4 * 256, 0);
+    drawgourline(0, 0, 0, 0, 4, 4 * 256, 0, screen);
     EXPECT_EQ(at(0, 0), 0x0000);
     EXPECT_EQ(at(1, 0), 0x0100);
     EXPECT_EQ(at(2, 0), 0x0200);
@@ -120,18 +120,18 @@ TEST(Gourline, StepsLeftToRightAndFillsRightToLeft)
     EXPECT_EQ(at(4, 0), 0);
 
     // Right to left: columns 7 down to 3, both ends, the first end's colour.
-    drawgourline(7, 1, 0, 9 * 256, 5 * 256, 3, 0, 200 * 256, 100 * 256);
+    drawgourline(7, 1, 9 * 256, 5 * 256, 3, 200 * 256, 100 * 256, screen);
     EXPECT_EQ(columns(1), range(3, 7));
     EXPECT_EQ(at(3, 1), 0x0905);
     EXPECT_EQ(at(7, 1), 0x0905);
 
     // Red is lost; b beyond a byte carries into g's byte through the OR.
-    drawgourline(0, 2, 255 * 256, 0, 0x1FF * 256, 0, 0, 0, 0);
+    drawgourline(0, 2, 0, 0x1FF * 256, 0, 0, 0, screen);
     EXPECT_EQ(at(0, 2), 0x01FF);
 
     // Clipped on the left: the visible pixels carry the colour they would
     // have on a wider row.
-    drawgourline(-100, 3, 0, 0, 0, 156, 0, 0, 256 * 256);
+    drawgourline(-100, 3, 0, 0, 156, 0, 256 * 256, screen);
     for (int x = 0; x < 156; x++)
         ASSERT_EQ(at(x, 3), x + 100) << "column " << x;
     EXPECT_EQ(at(156, 3), 0);
@@ -143,7 +143,7 @@ TEST(Gouraudvect, RowsWithARightOfBTakeAsColour)
 {
     setupscreen();
     setcorners(0, 0, 10, 0, 0, 10);
-    drawgouraudvect(0, 1, 2, 0, 1, 1, 0, 100, 0, 0, 100, 200);
+    gouraud(0, 1, 2, 1, 1, 100, 0, 100, 200);
     for (int y = 0; y < 10; y++) {
         EXPECT_EQ(columns(y), range(0, 10 - y)) << "row " << y;
         // a walks from corner 2 to corner 3: b grows by 20 a row.
@@ -152,14 +152,14 @@ TEST(Gouraudvect, RowsWithARightOfBTakeAsColour)
     }
     EXPECT_TRUE(columns(10).empty());
     setupscreen();
-    drawgouraudvect(0, 2, 1, 0, 1, 1, 0, 100, 0, 0, 100, 200);
+    gouraud(0, 2, 1, 1, 1, 100, 0, 100, 200);
     EXPECT_EQ(drawn(), 0);
 
     // Corners on the top row keep their order: with the first one on the
     // left, walker a runs down the right edge from corner 2.
     setupscreen();
     setcorners(0, 0, 10, 0, 10, 10);
-    drawgouraudvect(0, 1, 2, 0, 0, 1, 0, 0, 50, 0, 0, 250);
+    gouraud(0, 1, 2, 0, 1, 0, 50, 0, 250);
     for (int y = 0; y < 10; y++) {
         EXPECT_EQ(columns(y), range(y, 10)) << "row " << y;
         EXPECT_EQ(at(y, y), 50 + 20 * y) << "row " << y;
@@ -176,7 +176,7 @@ TEST(Gouraudvect, CullsAndCoversLikeTheTexturedTriangle)
     std::mt19937 rng(77);
     auto coord = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     int culled = 0, samerows = 0, widerrows = 0;
-    std::vector<Uint16> textured(76800);
+    std::vector<Uint16> mapped(76800);
     for (int n = 0; n < 300; n++) {
         int p[6];
         for (int k = 0; k < 6; k++)
@@ -185,18 +185,18 @@ TEST(Gouraudvect, CullsAndCoversLikeTheTexturedTriangle)
             p[3] = p[1]; // flat tops and bottoms
         setcorners(p[0], p[1], p[2], p[3], p[4], p[5]);
         setupscreen();
-        drawtextrvect(0, 1, 2, 0, 0, 0, 0, 0, 0, white.get());
-        std::copy(pixels(screen), pixels(screen) + 76800, textured.begin());
+        textured(0, 1, 2, 0, 0, 0, 0, 0, 0, white.get());
+        std::copy(pixels(screen), pixels(screen) + 76800, mapped.begin());
         setupscreen();
-        drawgouraudvect(0, 1, 2, 0, 255, 255, 0, 255, 255, 0, 255, 255);
-        bool none = std::all_of(textured.begin(), textured.end(), [](Uint16 c) { return !c; });
+        gouraud(0, 1, 2, 255, 255, 255, 255, 255, 255);
+        bool none = std::all_of(mapped.begin(), mapped.end(), [](Uint16 c) { return !c; });
         culled += none;
         if (none && drawn() == 0)
             continue;
         for (int y = 0; y < 240; y++) {
             std::vector<int> t;
             for (int x = 0; x < 320; x++)
-                if (textured[y * 320 + x])
+                if (mapped[y * 320 + x])
                     t.push_back(x);
             std::vector<int> g = columns(y);
             if (g == t) {

@@ -33,6 +33,15 @@ Surface patterned()
 
 const Uint16 green = 0x07E0, yellow = 0xFFE0, red = 0xF800;
 
+// The tick count the flares flicker with.
+int framedelay;
+
+// Every test draws with flare pictures of its own and puts the demo's back.
+struct Flare : ::testing::Test {
+    SDL_Surface* saved[3] = {flare1, flare2, flare3};
+    void TearDown() override { flare1 = saved[0], flare2 = saved[1], flare3 = saved[2]; }
+};
+
 void setup(SDL_Surface* image)
 {
     setupscreen();
@@ -71,12 +80,12 @@ Canvas refflare(int x, int y, int s, const Uint16* image)
 
 } // namespace
 
-TEST(Flare, SizeAndFlicker)
+TEST_F(Flare, SizeAndFlicker)
 {
     // Size 54 on an even row and tick: 64 pixels, one texel each.
     Surface image = patterned();
     setup(image.get());
-    drawflare(100, 100, 54, 0);
+    drawflare(100, 100, 54, 0, framedelay, screen);
     EXPECT_EQ(box(), (std::array<int, 4>{68, 68, 64, 64}));
     EXPECT_EQ(at(68, 68), 1);
     EXPECT_EQ(at(131, 131), 4096);
@@ -84,75 +93,75 @@ TEST(Flare, SizeAndFlicker)
 
     // Odd row, or odd tick: 51 pixels.
     setup(nullptr);
-    drawflare(100, 101, 54, 0);
+    drawflare(100, 101, 54, 0, framedelay, screen);
     EXPECT_EQ(box(), (std::array<int, 4>{75, 76, 51, 51}));
     setup(nullptr);
     framedelay = 7;
-    drawflare(100, 100, 54, 0);
+    drawflare(100, 100, 54, 0, framedelay, screen);
     EXPECT_EQ(box()[2], 51);
 
     // Rows above the screen flicker by the same rule: -3 is odd.
     setup(nullptr);
-    drawflare(100, -3, 54, 0);
+    drawflare(100, -3, 54, 0, framedelay, screen);
     EXPECT_EQ(box(), (std::array<int, 4>{75, 0, 51, 23}));
     setup(nullptr);
-    drawflare(100, -4, 54, 0);
+    drawflare(100, -4, 54, 0, framedelay, screen);
     EXPECT_EQ(box(), (std::array<int, 4>{68, 0, 64, 28}));
 }
 
-TEST(Flare, NothingOfNoSize)
+TEST_F(Flare, NothingOfNoSize)
 {
     setup(nullptr);
-    drawflare(100, 100, -10, 0); // s = 0
-    drawflare(100, 101, -5, 0);  // s = -8 on an odd row
-    drawflare(100, 101, 2, 0);   // s = -1
+    drawflare(100, 100, -10, 0, framedelay, screen); // s = 0
+    drawflare(100, 101, -5, 0, framedelay, screen);  // s = -8 on an odd row
+    drawflare(100, 101, 2, 0, framedelay, screen);   // s = -1
     EXPECT_EQ(box()[2], 0);
-    drawflare(100, 101, 4, 0); // s = 1
+    drawflare(100, 101, 4, 0, framedelay, screen); // s = 1
     EXPECT_EQ(box(), (std::array<int, 4>{100, 101, 1, 1}));
 }
 
-TEST(Flare, ImageChoice)
+TEST_F(Flare, ImageChoice)
 {
     for (int fd = 0; fd < 4; fd++)
         for (int x = 40; x < 44; x++) {
             setup(nullptr);
             framedelay = fd;
-            drawflare(x, 100 + fd, 20, 1);
-            drawflare(x, 160 + fd, 20, 2);
-            drawflare(x, 200 + fd, 20, 7);
+            drawflare(x, 100 + fd, 20, 1, framedelay, screen);
+            drawflare(x, 160 + fd, 20, 2, framedelay, screen);
+            drawflare(x, 200 + fd, 20, 7, framedelay, screen);
             EXPECT_EQ(at(x, 100 + fd), ((x + fd) & 3) == 3 ? yellow : green) << x << " " << fd;
             EXPECT_EQ(at(x, 160 + fd), red);
             EXPECT_EQ(at(x, 200 + fd), green);
         }
 }
 
-TEST(Flare, AddsChannelBySaturating)
+TEST_F(Flare, AddsChannelBySaturating)
 {
     // Red 20 + red 20 saturates at 31; green and blue of the screen stay.
     Surface red20 = plain(20 << 11);
     setup(red20.get());
     for (int i = 0; i < 76800; i++)
         pixels(screen)[i] = Uint16(20 << 11 | 40 << 5 | 7);
-    drawflare(50, 50, 54, 0);
+    drawflare(50, 50, 54, 0, framedelay, screen);
     EXPECT_EQ(at(50, 50), 31 << 11 | 40 << 5 | 7);
     // Green and blue each saturate alone, with no carry into the next.
     Surface greenblue = plain(40 << 5 | 20);
     setup(greenblue.get());
     for (int i = 0; i < 76800; i++)
         pixels(screen)[i] = Uint16(3 << 11 | 30 << 5 | 20);
-    drawflare(50, 50, 54, 0);
+    drawflare(50, 50, 54, 0, framedelay, screen);
     EXPECT_EQ(at(50, 50), 3 << 11 | 63 << 5 | 31);
     EXPECT_EQ(at(0, 0), 3 << 11 | 30 << 5 | 20);
     // Black adds nothing; white whitens everything.
     Surface black = plain(0);
     setup(black.get());
     pixels(screen)[50 * 320 + 50] = 0x1234;
-    drawflare(50, 50, 54, 0);
+    drawflare(50, 50, 54, 0, framedelay, screen);
     EXPECT_EQ(at(50, 50), 0x1234);
     Surface white = plain(0xFFFF);
     setup(white.get());
     pixels(screen)[50 * 320 + 50] = 0x1234;
-    drawflare(50, 50, 54, 0);
+    drawflare(50, 50, 54, 0, framedelay, screen);
     EXPECT_EQ(at(50, 50), 0xFFFF);
 }
 
@@ -167,7 +176,7 @@ Uint16 plainadd(Uint16 d, Uint16 f)
     return Uint16(r << 11 | g << 5 | b);
 }
 
-TEST(Flare, WholePixelAddIsTheChannelByChannelAdd)
+TEST_F(Flare, WholePixelAddIsTheChannelByChannelAdd)
 {
     std::mt19937 rng(7);
     const struct {
@@ -205,14 +214,14 @@ TEST(Flare, WholePixelAddIsTheChannelByChannelAdd)
             for (int px = 0; px < 320; px++)
                 if (glow.inside(px, py) && glow.get(px, py) >= 0)
                     want.put(px, py, plainadd(Uint16(want.get(px, py)), Uint16(glow.get(px, py))));
-        drawflare(x, y, size, 0);
+        drawflare(x, y, size, 0, 0, screen);
         ASSERT_EQ(comparescreen(want), "") << "round " << round;
     }
 }
 
 // Near the edges only the visible part is drawn, with the texels it has on
 // a larger canvas.
-TEST(Flare, ClipsLikeALargerCanvas)
+TEST_F(Flare, ClipsLikeALargerCanvas)
 {
     Surface image = patterned();
     const int spots[][2] = {{0, 0},     {319, 0}, {0, 239},  {319, 239},
@@ -220,22 +229,22 @@ TEST(Flare, ClipsLikeALargerCanvas)
     for (auto [x, y] : spots)
         for (int size : {54, 17, 100}) {
             setup(image.get());
-            drawflare(x, y, size, 0);
+            drawflare(x, y, size, 0, framedelay, screen);
             int s = size + 10 - (y & 1 ? 13 : 0);
             ASSERT_EQ(comparescreen(refflare(x, y, s, pixels(image.get()))), "")
                 << x << "," << y << " size " << size;
         }
 }
 
-TEST(Flare, HugeFlaresVisitOnlyTheScreen)
+TEST_F(Flare, HugeFlaresVisitOnlyTheScreen)
 {
     Surface image = patterned();
     setup(image.get());
-    drawflare(160, 120, 2000000000, 0);
+    drawflare(160, 120, 2000000000, 0, framedelay, screen);
     EXPECT_EQ(box(), (std::array<int, 4>{0, 0, 320, 240}));
     EXPECT_EQ(at(319, 239), 1); // step 0: all of it the first texel
     setup(nullptr);
-    drawflare(2147483647, -2147483647 - 1, 2147483647, 1);
-    drawflare(-2147483647 - 1, 2147483647, 2147483647, 1);
+    drawflare(2147483647, -2147483647 - 1, 2147483647, 1, framedelay, screen);
+    drawflare(-2147483647 - 1, 2147483647, 2147483647, 1, framedelay, screen);
     EXPECT_EQ(box()[2], 0);
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/base.h"
 #include "raster/raster.h"
-#include "runtime/runtime.h"
 #include "support.h"
 
 namespace

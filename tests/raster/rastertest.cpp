@@ -42,11 +42,36 @@ std::vector<int> range(int from, int to)
     return c;
 }
 
+namespace
+{
+
+Corner2 corner[3];
+
+} // namespace
+
 void setcorners(int x1, int y1, int x2, int y2, int x3, int y3)
 {
-    kx[0] = x1, ky[0] = y1;
-    kx[1] = x2, ky[1] = y2;
-    kx[2] = x3, ky[2] = y3;
+    corner[0] = {x1, y1};
+    corner[1] = {x2, y2};
+    corner[2] = {x3, y3};
+}
+
+void textured(int i1, int i2, int i3, long u1, long v1, long u2, long v2, long u3, long v3,
+              const SDL_Surface* texture)
+{
+    Corner2 c1 = corner[i1], c2 = corner[i2], c3 = corner[i3];
+    c1.u = u1, c1.v = v1, c2.u = u2, c2.v = v2, c3.u = u3, c3.v = v3;
+    drawtextrvect(c1, c2, c3, texture, screen);
+}
+
+void filled(int i1, int i2, int i3, int g, int b)
+{
+    drawfillvect(corner[i1], corner[i2], corner[i3], g, b, screen);
+}
+
+void gouraud(int i1, int i2, int i3, int g1, int b1, int g2, int b2, int g3, int b3)
+{
+    drawgouraudvect(corner[i1], corner[i2], corner[i3], g1, b1, g2, b2, g3, b3, screen);
 }
 
 int Canvas::offscreen() const

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
+#include "base/base.h"
+#include "raster/raster.h"
 #include "support.h"
 
 // In a namespace of their own: other test files of the suite share the link.
@@ -34,8 +34,13 @@ int drawn();
 std::vector<int> columns(int y);
 std::vector<int> range(int from, int to);
 
-// Puts corner k of a triangle at vertex k.
+// Places corners 0, 1 and 2 for the triangles below, which name their
+// corners by number so that a test can pass them in any order.
 void setcorners(int x1, int y1, int x2, int y2, int x3, int y3);
+void textured(int i1, int i2, int i3, long u1, long v1, long u2, long v2, long u3, long v3,
+              const SDL_Surface* texture);
+void filled(int i1, int i2, int i3, int g, int b);
+void gouraud(int i1, int i2, int i3, int g1, int b1, int g2, int b2, int g3, int b3);
 
 // Pixels over columns x0 to x0 + w - 1 and rows y0 to y0 + h - 1; -1 marks a
 // pixel never written.

@@ -30,7 +30,7 @@ TEST(Textured, KeepsClockwiseFacesAndCullsTheOthers)
     int orders[6][3] = {{0, 2, 1}, {2, 1, 0}, {1, 0, 2}, {0, 1, 2}, {1, 2, 0}, {2, 0, 1}};
     for (int n = 0; n < 6; n++) {
         setupscreen();
-        drawtextrvect(orders[n][0], orders[n][1], orders[n][2], U, V, U, V, U, V, tex());
+        textured(orders[n][0], orders[n][1], orders[n][2], U, V, U, V, U, V, tex());
         EXPECT_EQ(drawn(), n < 3 ? 0 : 1275) << "order " << n;
     }
 }
@@ -40,7 +40,7 @@ TEST(Textured, DegenerateTriangles)
     // Collinear corners on a slant: a one-pixel line over rows y1 to y3 - 1.
     setupscreen();
     setcorners(20, 10, 27, 24, 34, 38);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     for (int y = 10; y < 38; y++)
         EXPECT_EQ(columns(y).size(), 1u) << "row " << y;
     EXPECT_EQ(drawn(), 28);
@@ -48,7 +48,7 @@ TEST(Textured, DegenerateTriangles)
     // All three corners on one row: nothing.
     setupscreen();
     setcorners(10, 50, 90, 50, 40, 50);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     EXPECT_EQ(drawn(), 0);
 }
 
@@ -57,7 +57,7 @@ TEST(Textured, FlatTopAndFlatBottomLeaveOutTheBottomRow)
     // Flat top: corners (0,0), (10,0), (0,10) fill columns 0 to 9 - y.
     setupscreen();
     setcorners(0, 0, 10, 0, 0, 10);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     for (int y = 0; y < 10; y++)
         EXPECT_EQ(columns(y), range(0, 9 - y)) << "row " << y;
     EXPECT_TRUE(columns(10).empty());
@@ -65,7 +65,7 @@ TEST(Textured, FlatTopAndFlatBottomLeaveOutTheBottomRow)
     // Flat bottom: apex row drawn, bottom row 60 not.
     setupscreen();
     setcorners(100, 20, 140, 60, 60, 60);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     EXPECT_EQ(columns(20), range(100, 100));
     EXPECT_EQ(columns(59), range(61, 138));
     EXPECT_TRUE(columns(60).empty());
@@ -75,17 +75,17 @@ TEST(Textured, SpanEnds)
 {
     setupscreen();
     // Equal ends draw one pixel; 10 to 11 draws column 10 only.
-    drawtextrline(5, 0, U, V, 5, 0, 0, tex());
-    drawtextrline(10, 1, U, V, 11, U, V, tex());
+    drawtextrline(5, 0, U, V, 5, 0, 0, tex(), screen);
+    drawtextrline(10, 1, U, V, 11, U, V, tex(), screen);
     EXPECT_EQ(columns(0), range(5, 5));
     EXPECT_EQ(columns(1), range(10, 10));
     // On one column the pixel takes the end given first.
-    drawtextrline(7, 2, 0, 0, 7, 65535, 0, tex());
+    drawtextrline(7, 2, 0, 0, 7, 65535, 0, tex(), screen);
     EXPECT_EQ(at(7, 2), texel(0, 0));
 
     // Right to left is the same span as left to right.
-    drawtextrline(40, 3, 9000, 300, 200, 60000, 40000, tex());
-    drawtextrline(200, 4, 60000, 40000, 40, 9000, 300, tex());
+    drawtextrline(40, 3, 9000, 300, 200, 60000, 40000, tex(), screen);
+    drawtextrline(200, 4, 60000, 40000, 40, 9000, 300, tex(), screen);
     for (int x = 0; x < 320; x++)
         ASSERT_EQ(at(x, 3), at(x, 4)) << "column " << x;
     EXPECT_EQ(columns(3), range(40, 199));
@@ -95,19 +95,19 @@ TEST(Textured, TexelAddress)
 {
     setupscreen();
     // v runs upwards: 0 reads row 0, 256 reads row 255, 65280 row 1.
-    drawtextrline(0, 0, 5 * 256, 0, 0, 0, 0, tex());
-    drawtextrline(1, 0, 5 * 256, 256, 1, 0, 0, tex());
-    drawtextrline(2, 0, 5 * 256, 65280, 2, 0, 0, tex());
+    drawtextrline(0, 0, 5 * 256, 0, 0, 0, 0, tex(), screen);
+    drawtextrline(1, 0, 5 * 256, 256, 1, 0, 0, tex(), screen);
+    drawtextrline(2, 0, 5 * 256, 65280, 2, 0, 0, tex(), screen);
     EXPECT_EQ(at(0, 0), 5);
     EXPECT_EQ(at(1, 0), 255 * 256 + 5);
     EXPECT_EQ(at(2, 0), 256 + 5);
     // u = 65536 does not wrap on its own: it carries into row 1.
-    drawtextrline(3, 0, 65536, 0, 3, 0, 0, tex());
+    drawtextrline(3, 0, 65536, 0, 3, 0, 0, tex(), screen);
     EXPECT_EQ(at(3, 0), 256);
     // Coordinates at the ends of 32 bits: the step is the exact quotient and
     // the sum wraps into the texel address, identically on 32-bit machines.
     int64_t u1 = INT32_MIN + 5 * 256, u2 = INT32_MAX, du = (u2 - u1) / 2;
-    drawtextrline(4, 0, long(u1), 0, 6, long(u2), 0, tex());
+    drawtextrline(4, 0, long(u1), 0, 6, long(u2), 0, tex(), screen);
     EXPECT_EQ(at(4, 0), 5);
     EXPECT_EQ(at(5, 0), Uint16((u1 + du) >> 8));
 }
@@ -134,7 +134,7 @@ TEST(Textured, ClipsLikeALargerCanvas)
         if (n % 7 == 0)
             y[1] = y[n % 3 == 0 ? 0 : 2];
         setcorners(int(x[0]), int(y[0]), int(x[1]), int(y[1]), int(x[2]), int(y[2]));
-        drawtextrvect(0, 1, 2, u[0], v[0], u[1], v[1], u[2], v[2], tex());
+        textured(0, 1, 2, u[0], v[0], u[1], v[1], u[2], v[2], tex());
         Canvas c(-150, -110, 620, 460);
         reftextured(c, x, y, u, v, pixels(tex()));
         ASSERT_EQ(comparescreen(c), "") << "triangle " << n;
@@ -151,32 +151,32 @@ TEST(Textured, HugeAndFarOffTriangles)
 {
     setupscreen();
     setcorners(-3000000, -3000000, 3000000, -3000000, 0, 3000000);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     EXPECT_EQ(drawn(), 76800);
     EXPECT_EQ(at(319, 239), texel(U, V));
 
     // Cross products beyond 64 bits still get their sign right.
     setupscreen();
     setcorners(INT_MIN, INT_MIN, INT_MAX, INT_MIN, 0, INT_MAX);
-    drawtextrvect(0, 2, 1, U, V, U, V, U, V, tex());
+    textured(0, 2, 1, U, V, U, V, U, V, tex());
     EXPECT_EQ(drawn(), 0);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     EXPECT_EQ(drawn(), 76800);
 
     // Far off to the right, below, or beyond the left edge: nothing.
     setupscreen();
     setcorners(5000000, 0, 9000000, 0, 5000000, 200);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     setcorners(0, 4000000, 300, 4000000, 0, 8000000);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     setcorners(-9000000, -100, -5000000, -100, -9000000, 400);
-    drawtextrvect(0, 1, 2, U, V, U, V, U, V, tex());
+    textured(0, 1, 2, U, V, U, V, U, V, tex());
     EXPECT_EQ(drawn(), 0);
 
     // A span across four billion columns: each visible pixel gets the value
     // the one-by-one stepping would give it.
     setupscreen();
-    drawtextrline(-2000000000, 7, 0, 0, 2000000000, 4000000000L / 256 * 256 / 2, 0, tex());
+    drawtextrline(-2000000000, 7, 0, 0, 2000000000, 4000000000L / 256 * 256 / 2, 0, tex(), screen);
     int64_t du = (4000000000LL / 256 * 256 / 2) / 4000000000LL;
     for (int x = 0; x < 320; x++)
         ASSERT_EQ(at(x, 7), Uint16(((x + 2000000000LL) * du) >> 8)) << "column " << x;
@@ -190,7 +190,7 @@ TEST(Textured, LargeTriangleMatchesStepByStep)
     int64_t x[3] = {-30000, 25000, 160}, y[3] = {-20000, -15000, 24000};
     int64_t u[3] = {0, 65535, 30000}, v[3] = {65535, 1000, 0};
     setcorners(int(x[0]), int(y[0]), int(x[1]), int(y[1]), int(x[2]), int(y[2]));
-    drawtextrvect(0, 1, 2, u[0], v[0], u[1], v[1], u[2], v[2], tex());
+    textured(0, 1, 2, u[0], v[0], u[1], v[1], u[2], v[2], tex());
     Canvas c(0, 0, 320, 240);
     reftextured(c, x, y, u, v, pixels(tex()));
     EXPECT_GT(drawn(), 76000);

@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 #include "scene3d/scene3d.h"
 #include "support.h"
 

@@ -2,7 +2,7 @@
 // the eye inside the rings after a skip back.
 #include <gtest/gtest.h>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 #include "scene3d/scene3d.h"
 #include "support.h"
 
@@ -38,11 +38,9 @@ Projected project(int x, int y, int z)
 TEST(Calcpoints, WorkedExample)
 {
     pose(314, 314, 160, 120, -100);
+    ASSERT_EQ(sini[314], 0);
+    ASSERT_EQ(kosi[314], 255);
     EXPECT_EQ(project(-10016, -4052, 1143), (Projected{-16, 41, 133}));
-    EXPECT_EQ(sinx, 0);
-    EXPECT_EQ(cosx, 255);
-    EXPECT_EQ(siny, 0);
-    EXPECT_EQ(cosy, 255);
 }
 
 TEST(Calcpoints, OriginLandsOnTheOffsets)
@@ -102,4 +100,29 @@ TEST(Calcpoints, QuotientAndOffsetSumPastThirtyTwoBits)
     Projected p = project(-32760, -25600, -32760);
     EXPECT_EQ(p.kx, int((32760LL * 65536 + 256 * 4000) >> 8));
     EXPECT_EQ(p.ky, int((32760LL * 65536 - 256 * 4000) >> 8));
+}
+
+// Both sines non-zero, so every product of both rotations counts and a sign
+// turned the wrong way shows. Worked out by hand from the table values
+// (sini/kosi 129/221 at 367, -232/106 at 200; -215/-138 at 100, 245/-72 at
+// 500), each product floored on its own, the quotients truncated. For
+// (-10016, -4052, 1143) at 367/200: A = 252 - 1308 = -1056,
+// B = -3498 - 576 = -4074, P = -4148 + 3692 = -456, Q = -1687 - 9077 = -10764,
+// D = 14836, kx = (-2014 + 40960) >> 8, ky = (-4664 + 30720) >> 8.
+TEST(Calcpoints, BothRotationsAtOnce)
+{
+    struct Case {
+        int xr, yr, x, y, z;
+        Projected want;
+    };
+    const Case cases[] = {
+        {367, 200, -10016, -4052, 1143, {-43, 152, 101}},
+        {367, 200, 5000, 3000, -2000, {23, 150, 118}},
+        {100, 500, -10016, -4052, 1143, {33, 203, 140}},
+        {100, 500, 5000, 3000, -2000, {-16, 106, 103}},
+    };
+    for (const Case& c : cases) {
+        pose(c.xr, c.yr, 160, 120, -100);
+        EXPECT_EQ(project(c.x, c.y, c.z), c.want) << c.xr << "/" << c.yr << " " << c.x;
+    }
 }

@@ -17,15 +17,15 @@ SDL_Surface* makesurface(int w, int h);
 inline Uint16* pixels(SDL_Surface* s) { return static_cast<Uint16*>(s->pixels); }
 
 // Gives the demo a fresh 320 x 240 screen (cleared to 0) and, once per
-// process, builds the start-up tables.
+// process, runs the demo's start-up in the build's run directory: tables,
+// pictures, effect tables, the timeline's starting state.
 void setupscreen();
 
-// Loads the generated pictures from the build's run directory, once per
-// process, after setupscreen(). Returns "" or why they could not be loaded.
+// setupscreen(), then "" or why the start-up failed (a picture, say).
 std::string loadrunpictures();
 
-// Puts the clock, the timeline state and the scene parameters back to the
-// values they hold before the first frame, with a demotime offset of 0.
+// The timeline's starting state (the demo's own reset), the scripted seam
+// at zero, and a demotime offset of 0.
 void resetclock();
 
 // Runs a program and captures its standard error and exit status.

@@ -1,15 +1,24 @@
-// The demo's entry: start-up, the main loop, and the clock/music seam over
-// SDL and libmikmod.
+// The demo: SDL's window, clock and events, libmikmod's player, and the
+// library's start-up and frame loop.
 #include <mikmod.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "effects/effects.h"
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
+#include "sequencer/sequencer.h"
+
+namespace
+{
 
 MODULE* module;
+
+[[noreturn]] void fail(const char* format, const char* reason)
+{
+    fprintf(stderr, format, reason);
+    exit(1);
+}
+
+} // namespace
 
 unsigned clockticks() { return SDL_GetTicks(); }
 void clocksleep(unsigned ms) { SDL_Delay(ms); }
@@ -20,23 +29,12 @@ void songposition(int* pos, int* row)
     *row = module->patpos;
 }
 
-namespace
-{
-
-[[noreturn]] void fail(const char* format, const char* reason)
-{
-    fprintf(stderr, format, reason);
-    exit(1);
-}
-
-} // namespace
-
 int main()
 {
     if (SDL_Init(SDL_INIT_VIDEO) < 0)
         fail("Unable to init SDL: %s\n", SDL_GetError());
     atexit(SDL_Quit);
-    screen = SDL_SetVideoMode(320, 240, 16, 0);
+    screen = SDL_SetVideoMode(SCREEN_W, SCREEN_H, 16, 0);
     if (!screen)
         fail("Unable to set video: %s\n", SDL_GetError());
     SDL_ShowCursor(SDL_DISABLE);
@@ -50,16 +48,9 @@ int main()
     if (!module)
         fail("Could not load module, reason: %s\n", MikMod_strerror(MikMod_errno));
 
-    if (!distlens || !tempbuff)
-        fail("Could not create work surfaces: %s\n", SDL_GetError());
-    buildtables();
-    std::string bad = loadpictures();
+    std::string bad = startup();
     if (!bad.empty())
         fail("%s\n", bad.c_str());
-    resetorder();
-    init_twist();
-    init_interference();
-    init_lens();
     Player_Start(module);
 
     while (!quit) {

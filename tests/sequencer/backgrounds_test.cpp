@@ -1,7 +1,7 @@
 // The opening of the drawing pass: the clear and the full-screen pictures.
 #include <gtest/gtest.h>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -30,33 +30,28 @@ bool showswhole(SDL_Surface* picture)
 
 TEST_F(Backgrounds, EachSceneShowsItsPicture)
 {
-    const std::pair<int, SDL_Surface*> scenes[] = {
-        {-101, quorvastlogo}, {-106, logo1988}, {-104, greenbg}};
-    for (auto [code, picture] : scenes) {
+    for (SDL_Surface* picture : {quorvastlogo, logo1988, greenbg}) {
         memset(screen->pixels, 0x55, 76800 * 2);
-        ao = code;
-        drawbackgrounds();
-        EXPECT_TRUE(showswhole(picture)) << code;
+        copyscreen(picture);
+        EXPECT_TRUE(showswhole(picture));
     }
 }
 
+// The pass clears only when the timeline asks.
 TEST_F(Backgrounds, ClearOnlyWhenAsked)
 {
-    ao = -5;
-    pixels(screen)[76799] = 7;
-    clearr = 0;
-    drawbackgrounds();
-    EXPECT_EQ(pixels(screen)[76799], 7);
-    clearr = 1;
-    drawbackgrounds();
-    EXPECT_EQ(pixels(screen)[76799], 0);
+    for (int clear : {0, 1}) {
+        memset(screen->pixels, 0x55, 76800 * 2);
+        resetclock();
+        ao = Scene::blank, clearr = clear;
+        drawframe();
+        EXPECT_EQ(pixels(screen)[76799], clear ? 0 : 0x5555);
+    }
 }
 
 TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
 {
-    ao = -105;
-    framepierr = 1;
-    drawbackgrounds();
+    drawwarp(1);
     const Uint16* s = pixels(screen);
     const Uint16* w = pixels(warpbg);
     for (int y = 0; y < 240; y += 17) {
@@ -65,7 +60,6 @@ TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
         EXPECT_EQ(s[y * 320 + 305], w[y * 256 + 255]);
         EXPECT_EQ(s[y * 320 + 306], w[y * 256 + 0]); // the picture repeats
     }
-    framepierr = 256 + 1; // a whole turn of 50 x 256 pixels is no move
-    drawbackgrounds();
+    drawwarp(256 + 1); // a whole turn of 50 x 256 pixels is no move
     EXPECT_EQ(s[50], w[0]);
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "raster/raster.h"
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 
 namespace
 {
@@ -65,11 +65,12 @@ void drawtexts1()
 {
     for (const Message& m : first)
         show(m);
-    // The closing scene clears by itself, whatever clearr says.
-    if (ao == -180) {
-        memset(screen->pixels, 0, size * sizeof(Uint16));
-        drawstring(80, 90, 0xFFFF, 0, "SORRY", 1, screen);
-    }
+}
+
+void drawclosing()
+{
+    clearscreen();
+    drawstring(80, 90, 0xFFFF, 0, "SORRY", 1, screen);
 }
 
 void drawtexts2()

@@ -2,7 +2,7 @@
 // counters hold.
 #include <gtest/gtest.h>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace

@@ -1,15 +1,7 @@
-// The work surfaces and the sixteen pictures.
+// The sixteen pictures, each checked against the shape its readers assume.
 #include <SDL_image.h>
 
-#include "runtime/runtime.h"
-
-SDL_Surface* screen;
-
-// Made during static initialisation, before main and before SDL_Init: a
-// software surface needs no video subsystem. The masks play no part; only
-// the 16-bit pixel arrays are used.
-SDL_Surface* distlens = SDL_CreateRGBSurface(0, 128, 128, 16, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
-SDL_Surface* tempbuff = SDL_CreateRGBSurface(0, 320, 240, 16, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+#include "base/base.h"
 
 SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy, *delorean, *mirv, *backfont,
     *quorvastlogo, *logo1988, *warpbg, *afro, *sidekick, *torus, *psyke;
@@ -24,7 +16,7 @@ struct Shape {
     bool taller; // h is a minimum
 };
 
-const Shape fullscreen{320, 240, false};
+const Shape fullscreen{SCREEN_W, SCREEN_H, false};
 const Shape texture{256, 256, false};
 const Shape sprite{64, 64, false};
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "raster/raster.h"
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
@@ -86,7 +86,7 @@ class TimedTexts : public ::testing::Test
         // Inside the third letter of a word at (20, 90).
         sidekick = keyed(1, 0x4321, 95 * 320 + 20 + 2 * 31 + 5);
         savedao = ao, saveddemotime = demotime;
-        ao = 0;
+        ao = Scene::none, clearr = 0;
     }
     void TearDown() override
     {
@@ -97,19 +97,19 @@ class TimedTexts : public ::testing::Test
         ao = savedao, demotime = saveddemotime;
     }
 
-    // Both steps of the frame over the plain scene at d.
+    // The whole drawing pass over the plain scene at d.
     std::vector<Uint16> at(int d)
     {
         demotime = d;
         for (int p = 0; p < 76800; p++)
             pixels(screen)[p] = scene;
-        drawtexts1();
-        drawtexts2();
+        drawframe();
         return shown();
     }
 
     SDL_Surface* saved[3];
-    int savedao, saveddemotime;
+    Scene savedao;
+    int saveddemotime;
 };
 
 TEST_F(TimedTexts, EachWindowShowsItsPictureAndWords)
@@ -176,7 +176,7 @@ TEST_F(TimedTexts, GroupsDrawInTheirOwnStep)
 
 TEST_F(TimedTexts, ClosingSceneShowsOnlySorryWhateverWasThere)
 {
-    ao = -180;
+    ao = Scene::closing;
     clearr = 0;
     for (int d : {3300, 401}) {
         EXPECT_TRUE(at(d) == expected({{nullptr, 80, 90, "SORRY"}}, 0)) << "d = " << d;
@@ -194,7 +194,7 @@ TEST(ClosingScene, RealFrameShowsNothingButSorry)
         pixels(screen)[p] = Uint16(p * 2654435761u >> 16);
     fakepos = 25, fakerow = 100; // demotime 3300
     render();
-    ASSERT_EQ(ao, -180);
+    ASSERT_EQ(ao, Scene::closing);
     int lit = 0;
     for (int y = 0; y < 240; y++)
         for (int x = 0; x < 320; x++) {

@@ -5,7 +5,10 @@
 //                        song stands at position POS, row ROW
 //   save FILE            the screen: FILE.png as PNG, anything else raw RGB565
 //   state                one line of the timeline's state
+//   hash                 one line: hash= and the 64-bit FNV-1a hash of the
+//                        screen as saved raw, in 16 hex digits
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,10 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "effects/effects.h"
 #include "pngwrite.h"
-#include "runtime/runtime.h"
-#include "scene3d/scene3d.h"
+#include "sequencer/sequencer.h"
 
 namespace
 {
@@ -58,7 +59,7 @@ std::string save(const std::string& file)
             rgb[p * 3 + 1] = (g << 2) | (g >> 4);
             rgb[p * 3 + 2] = (b << 3) | (b >> 2);
         }
-        return writepng(file, 320, 240, rgb.data());
+        return writepng(file, SCREEN_W, SCREEN_H, rgb.data());
     }
     std::vector<uint8_t> raw(size * 2);
     for (int p = 0; p < size; p++) {
@@ -71,13 +72,24 @@ std::string save(const std::string& file)
     return out ? "" : file + ": could not write";
 }
 
+// FNV-1a over the raw little-endian RGB565 bytes, the same bytes `save`
+// writes: a one-line fingerprint of the frame for snapshots.
+void printhash()
+{
+    const Uint16* px = static_cast<const Uint16*>(screen->pixels);
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (int p = 0; p < size; p++)
+        for (int byte : {px[p] & 255, px[p] >> 8}) {
+            h ^= uint64_t(byte);
+            h *= 0x100000001b3ULL;
+        }
+    printf("hash=%016llx\n", static_cast<unsigned long long>(h));
+    fflush(stdout);
+}
+
 void printstate()
 {
-    printf("d=%d ao=%d clearr=%d last_tick=%d framepierr=%d framedelay=%d "
-           "quit=%d xr=%d yr=%d offsetx=%d offsety=%d offsetz=%d scrlpos1=%d "
-           "ang1=%d ang2=%d lensx=%d lensy=%d roto=%d tw1=%d tw2=%d\n",
-           demotime, ao, clearr, last_tick, framepierr, framedelay, quit, xr, yr, offsetx, offsety,
-           offsetz, scrlpos1, ang1, ang2, lensx, lensy, roto, tw1, tw2);
+    printf("%s\n", stateline().c_str());
     fflush(stdout);
 }
 
@@ -121,6 +133,12 @@ std::string runline(const std::string& line)
         printstate();
         return "";
     }
+    if (cmd == "hash") {
+        if (words.size() != 1)
+            return "hash takes nothing";
+        printhash();
+        return "";
+    }
     return "unknown command '" + cmd + "'";
 }
 
@@ -160,17 +178,12 @@ int main(int argc, char** argv)
     }
     std::istream& script = scriptfile.empty() ? std::cin : file;
 
-    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, 320, 240, 16, 0xF800, 0x07E0, 0x001F, 0);
-    if (!screen || !distlens || !tempbuff)
-        fail(1, std::string("could not create surfaces: ") + SDL_GetError());
-    buildtables();
-    std::string bad = loadpictures();
+    screen = SDL_CreateRGBSurface(SDL_SWSURFACE, SCREEN_W, SCREEN_H, 16, 0xF800, 0x07E0, 0x001F, 0);
+    if (!screen)
+        fail(1, std::string("could not create the screen: ") + SDL_GetError());
+    std::string bad = startup();
     if (!bad.empty())
         fail(1, bad);
-    resetorder();
-    init_twist();
-    init_interference();
-    init_lens();
 
     std::string line;
     for (int n = 1; std::getline(script, line); n++) {

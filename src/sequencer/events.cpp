@@ -2,7 +2,7 @@
 // button do anything.
 #include <mikmod.h>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 
 int pollevents()
 {

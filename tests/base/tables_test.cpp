@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 #include "support.h"
 
 TEST(Tables, AnglesTruncateTowardZero)

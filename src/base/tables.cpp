@@ -1,9 +1,8 @@
 // The lookup tables shared by many scenes, filled once at start-up.
 #include <cmath>
 
-#include "runtime/runtime.h"
+#include "base/base.h"
 
-int size = 76800;
 double PI = 3.141592653589;
 
 int ymult[321], tmult[257], yintf[513];
@@ -18,11 +17,11 @@ int bigfontwidth[96], backfontwidth[96];
 void buildtables()
 {
     for (int i = 0; i <= 320; i++)
-        ymult[i] = i * 320;
+        ymult[i] = i * SCREEN_W;
     for (int i = 0; i < size; i++)
         static_cast<Uint16*>(tempbuff->pixels)[i] = 0;
     for (int i = 0; i <= 256; i++)
-        tmult[i] = i * 320;
+        tmult[i] = i * SCREEN_W;
 
     for (int i = 0; i < 96; i++)
         bigfontwidth[i] = 31;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <mikmod.h>
 
-#include "runtime/runtime.h"
+#include "sequencer/sequencer.h"
 #include "support.h"
 
 namespace
