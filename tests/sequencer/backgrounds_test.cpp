@@ -1,6 +1,8 @@
 // The opening of the drawing pass: the clear and the full-screen pictures.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "sequencer/sequencer.h"
 #include "support.h"
 
@@ -62,4 +64,28 @@ TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
     }
     drawwarp(256 + 1); // a whole turn of 50 x 256 pixels is no move
     EXPECT_EQ(s[50], w[0]);
+}
+
+// Row copies against the picture read pixel by pixel, at random ticks over
+// a random picture, the wrap of the tick count included.
+TEST_F(Backgrounds, WarpIsThePictureReadPixelByPixel)
+{
+    std::mt19937 rng(50);
+    SDL_Surface* saved = warpbg;
+    warpbg = makesurface(256, 240);
+    for (int i = 0; i < 256 * 240; i++)
+        pixels(warpbg)[i] = Uint16(rng());
+    const int edges[] = {0, 1, 5, 6, -1, 2147483647, -2147483647 - 1};
+    for (int round = 0; round < 300; round++) {
+        int ticks = round < 7 ? edges[round] : int(rng());
+        drawwarp(ticks);
+        unsigned shift = 50u * unsigned(ticks);
+        for (int y = 0; y < 240; y++)
+            for (int x = 0; x < 320; x++)
+                ASSERT_EQ(pixels(screen)[y * 320 + x],
+                          pixels(warpbg)[y * 256 + ((unsigned(x) - shift) & 255)])
+                    << "ticks " << ticks << " at " << x << "," << y;
+    }
+    SDL_FreeSurface(warpbg);
+    warpbg = saved;
 }
