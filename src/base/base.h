@@ -20,7 +20,7 @@ extern int size;              // screen pixels: every full-screen pass runs over
 
 // --- Tables built at start-up (tables.cpp) ---------------------------------
 extern double PI; // twelve decimals on purpose: the tables start here
-extern int ymult[321], tmult[257], yintf[513];
+extern int ymult[321], yintf[513];
 extern int sini[629], kosi[629];
 extern int scrl1[419], scrl2[419], scrl3[419];
 extern int rotosin[629], rotocos[629];

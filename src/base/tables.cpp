@@ -5,7 +5,7 @@
 
 double PI = 3.141592653589;
 
-int ymult[321], tmult[257], yintf[513];
+int ymult[321], yintf[513];
 int sini[629], kosi[629];
 int scrl1[419], scrl2[419], scrl3[419];
 int rotosin[629], rotocos[629];
@@ -20,8 +20,6 @@ void buildtables()
         ymult[i] = i * SCREEN_W;
     for (int i = 0; i < size; i++)
         static_cast<Uint16*>(tempbuff->pixels)[i] = 0;
-    for (int i = 0; i <= 256; i++)
-        tmult[i] = i * SCREEN_W;
 
     for (int i = 0; i < 96; i++)
         bigfontwidth[i] = 31;

@@ -4,21 +4,8 @@
 #include <cstdint>
 
 #include "base/base.h"
+#include "raster/addsaturated.h"
 #include "raster/raster.h"
-
-namespace
-{
-
-// Adds two RGB565 pixels channel by channel, each channel held at its top.
-Uint16 addsaturated(Uint16 d, Uint16 f)
-{
-    int r = std::min((d >> 11) + (f >> 11), 31);
-    int g = std::min(((d >> 5) & 63) + ((f >> 5) & 63), 63);
-    int b = std::min((d & 31) + (f & 31), 31);
-    return Uint16(r << 11 | g << 5 | b);
-}
-
-} // namespace
 
 // Positions are taken in 64 bits: a flare may be asked for anywhere.
 void drawflare(int x, int y, int size, unsigned char kind, int tick, SDL_Surface* target)
@@ -50,8 +37,10 @@ void drawflare(int x, int y, int size, unsigned char kind, int tick, SDL_Surface
         const Uint16* line = src + ((row - top) * step >> 8) * 64;
         Uint16* out = dst + ymult[row];
         int64_t tu = (x0 - left) * step;
-        // Per pixel: one texel, one saturating add, one step across.
+        // Per pixel: one texel and one step across; a black texel adds
+        // nothing, the others one saturating add of the whole pixel.
         for (int64_t col = x0; col < x1; col++, tu += step)
-            out[col] = addsaturated(out[col], line[tu >> 8]);
+            if (Uint16 f = line[tu >> 8])
+                out[col] = raster::addsaturated(out[col], f);
     }
 }

@@ -18,41 +18,52 @@ static int key(const unsigned* face, int f)
     return rz[face[3 * f]] + rz[face[3 * f + 1]] + rz[face[3 * f + 2]];
 }
 
-// Hoare's scheme with the first entry as pivot, descending. Both scans stop
-// on keys equal to the pivot, so neither can leave the range.
-int partition(const unsigned* face, int lo, int hi)
+// Hoare's scheme with the first entry as pivot, descending, on the key of
+// each face. Both scans stop on keys equal to the pivot, so neither can
+// leave the range.
+static int partition(const int* keys, int lo, int hi)
 {
-    int pivot = key(face, order[lo]);
+    int pivot = keys[order[lo]];
     int i = lo - 1, j = hi + 1;
     for (;;) {
         do
             i++;
-        while (key(face, order[i]) > pivot);
+        while (keys[order[i]] > pivot);
         do
             j--;
-        while (key(face, order[j]) < pivot);
+        while (keys[order[j]] < pivot);
         if (i >= j)
             return j;
         std::swap(order[i], order[j]);
     }
 }
 
-void quicksort(const unsigned* face, int lo, int hi)
+static void sortbykey(const int* keys, int lo, int hi)
 {
     // An order already sorted splits off one face per step, so plain
     // recursion would nest as deep as the mesh has faces. Recursing into the
     // smaller part and looping on the larger keeps the depth logarithmic; the
     // parts are disjoint, so the order comes out as with two recursive calls.
     while (lo < hi) {
-        int p = partition(face, lo, hi);
+        int p = partition(keys, lo, hi);
         if (p - lo < hi - p) {
-            quicksort(face, lo, p);
+            sortbykey(keys, lo, p);
             lo = p + 1;
         } else {
-            quicksort(face, p + 1, hi);
+            sortbykey(keys, p + 1, hi);
             hi = p;
         }
     }
+}
+
+void quicksort(const unsigned* face, int lo, int hi)
+{
+    // The comparisons read each face's key many times over: it is summed
+    // once, for the faces in the range.
+    static int keys[2500];
+    for (int j = lo; j <= hi; j++)
+        keys[order[j]] = key(face, order[j]);
+    sortbykey(keys, lo, hi);
 }
 
 void sortfaces(const unsigned* face, int count)

@@ -26,7 +26,6 @@ void calcpoints(const int* vert, int count);
 extern int order[2500];
 void resetorder();
 void quicksort(const unsigned* face, int lo, int hi);
-int partition(const unsigned* face, int lo, int hi);
 // Sorts faces 0 to count - 1 of a mesh, first making the order a
 // permutation of them again if it names faces the mesh does not have.
 void sortfaces(const unsigned* face, int count);

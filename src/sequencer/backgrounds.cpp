@@ -1,5 +1,6 @@
 // The full-screen backgrounds of the drawing pass: the clear, the pictures
 // copied whole, and the scrolling warp.
+#include <algorithm>
 #include <cstring>
 
 #include "sequencer/sequencer.h"
@@ -12,14 +13,18 @@ void copyscreen(const SDL_Surface* picture)
 }
 
 // The warp picture is 256 wide and repeats across the screen; each tick
-// moves it 50 pixels to the right.
+// moves it 50 pixels to the right. Screen column x shows picture column
+// (x - 50 ticks) mod 256, so a row is the picture's row from one column on,
+// wrapped: two or three copies.
 void drawwarp(int ticks)
 {
     const Uint16* src = static_cast<const Uint16*>(warpbg->pixels);
     Uint16* dst = static_cast<Uint16*>(screen->pixels);
-    // Unsigned: only the low 8 bits count, and the ticks may be anything.
-    unsigned shift = 50u * static_cast<unsigned>(ticks);
-    for (int y = 0; y < SCREEN_H; y++)
-        for (unsigned x = 0; x < SCREEN_W; x++)
-            dst[y * SCREEN_W + x] = src[y * 256 + ((x - shift) & 255)];
+    const int first = int((0u - 50u * unsigned(ticks)) & 255);
+    for (int y = 0; y < SCREEN_H; y++) {
+        const Uint16* from = src + y * 256;
+        Uint16* to = dst + y * SCREEN_W;
+        for (int x = 0, column = first; x < SCREEN_W; x += 256 - column, column = 0)
+            memcpy(to + x, from + column, std::min(256 - column, SCREEN_W - x) * sizeof(Uint16));
+    }
 }

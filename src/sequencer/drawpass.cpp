@@ -4,10 +4,38 @@
 #include "scene3d/scene3d.h"
 #include "sequencer/sequencer.h"
 
+namespace
+{
+
+// Scenes that start from a drawing step writing every pixel of the screen
+// without reading it: a picture copied whole, the warp, the interference.
+// Whatever the pass drew before that step is never seen.
+bool coversscreen(Scene s)
+{
+    switch (s) {
+    case Scene::logo:
+    case Scene::logo1988:
+    case Scene::flyin:
+    case Scene::warp:
+    case Scene::rings:
+    case Scene::closing:
+    case Scene::lens:
+    case Scene::rotozoomer:
+    case Scene::interference:
+    case Scene::twister:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void drawframe()
 {
-    // The clear and the full-screen backgrounds.
-    if (clearr != 0)
+    // The clear and the full-screen backgrounds; a clear that the scene
+    // covers completely is skipped.
+    if (clearr != 0 && !coversscreen(ao))
         clearscreen();
     if (ao == Scene::logo)
         copyscreen(quorvastlogo);

@@ -53,7 +53,6 @@ TEST(Tables, RowStartsAndFontWidths)
 {
     setupscreen();
     EXPECT_EQ(ymult[320], 102400);
-    EXPECT_EQ(tmult[256], 81920);
     EXPECT_EQ(yintf[512], 262144);
     int narrowback[] = {1, 17, 41};
     for (int g = 0; g < 96; g++) {

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <random>
 
+#include "raster/addsaturated.h"
 #include "raster/raster.h"
 #include "rastertest.h"
 
@@ -161,6 +163,60 @@ TEST_F(Flare, AddsChannelBySaturating)
     pixels(screen)[50 * 320 + 50] = 0x1234;
     drawflare(50, 50, 54, 0, framedelay, screen);
     EXPECT_EQ(at(50, 50), 0xFFFF);
+}
+
+// The whole-pixel add against the plain one, channel by channel: every
+// pair of values of each channel (the others random), then random pixels
+// over random screens through drawflare itself.
+Uint16 plainadd(Uint16 d, Uint16 f)
+{
+    int r = std::min((d >> 11) + (f >> 11), 31);
+    int g = std::min(((d >> 5) & 63) + ((f >> 5) & 63), 63);
+    int b = std::min((d & 31) + (f & 31), 31);
+    return Uint16(r << 11 | g << 5 | b);
+}
+
+TEST_F(Flare, WholePixelAddIsTheChannelByChannelAdd)
+{
+    std::mt19937 rng(7);
+    const struct {
+        int shift, top;
+    } channels[] = {{11, 31}, {5, 63}, {0, 31}};
+    for (auto [shift, top] : channels)
+        for (int p = 0; p <= top; p++)
+            for (int q = 0; q <= top; q++) {
+                Uint16 keep = Uint16(~(top << shift));
+                Uint16 d = Uint16((rng() & keep) | p << shift);
+                Uint16 f = Uint16((rng() & keep) | q << shift);
+                ASSERT_EQ(raster::addsaturated(d, f), plainadd(d, f)) << d << " + " << f;
+            }
+    for (int i = 0; i < 1000000; i++) {
+        Uint16 d = Uint16(rng()), f = Uint16(rng());
+        ASSERT_EQ(raster::addsaturated(d, f), plainadd(d, f)) << d << " + " << f;
+    }
+
+    Surface image = owned(makesurface(64, 64));
+    for (int round = 0; round < 50; round++) {
+        // A glow with black texels scattered over it, as the real ones have.
+        for (int i = 0; i < 4096; i++)
+            pixels(image.get())[i] = rng() % 3 ? Uint16(rng()) : 0;
+        setup(image.get());
+        for (int i = 0; i < 76800; i++)
+            pixels(screen)[i] = Uint16(rng());
+        Canvas want(0, 0, 320, 240);
+        for (int y = 0; y < 240; y++)
+            for (int x = 0; x < 320; x++)
+                want.put(x, y, at(x, y));
+        int x = int(rng() % 400) - 40, y = int(rng() % 300) - 30, size = int(rng() % 120);
+        int s = size + 10 - ((y & 1) ? 13 : 0);
+        Canvas glow = s > 0 ? refflare(x, y, s, pixels(image.get())) : Canvas(0, 0, 1, 1);
+        for (int py = 0; py < 240; py++)
+            for (int px = 0; px < 320; px++)
+                if (glow.inside(px, py) && glow.get(px, py) >= 0)
+                    want.put(px, py, plainadd(Uint16(want.get(px, py)), Uint16(glow.get(px, py))));
+        drawflare(x, y, size, 0, 0, screen);
+        ASSERT_EQ(comparescreen(want), "") << "round " << round;
+    }
 }
 
 // Near the edges only the visible part is drawn, with the texels it has on

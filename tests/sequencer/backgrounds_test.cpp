@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <vector>
+#include <random>
 
 #include "sequencer/sequencer.h"
 #include "support.h"
@@ -72,4 +73,28 @@ TEST_F(Backgrounds, WarpScrollsFiftyPixelsATick)
         drawwarp(ticks);
         EXPECT_TRUE(std::equal(at255.begin(), at255.end(), s)) << ticks;
     }
+}
+
+// Row copies against the picture read pixel by pixel, at random ticks over
+// a random picture, the wrap of the tick count included.
+TEST_F(Backgrounds, WarpIsThePictureReadPixelByPixel)
+{
+    std::mt19937 rng(50);
+    SDL_Surface* saved = warpbg;
+    warpbg = makesurface(256, 240);
+    for (int i = 0; i < 256 * 240; i++)
+        pixels(warpbg)[i] = Uint16(rng());
+    const int edges[] = {0, 1, 5, 6, -1, 2147483647, -2147483647 - 1};
+    for (int round = 0; round < 300; round++) {
+        int ticks = round < 7 ? edges[round] : int(rng());
+        drawwarp(ticks);
+        unsigned shift = 50u * unsigned(ticks);
+        for (int y = 0; y < 240; y++)
+            for (int x = 0; x < 320; x++)
+                ASSERT_EQ(pixels(screen)[y * 320 + x],
+                          pixels(warpbg)[y * 256 + ((unsigned(x) - shift) & 255)])
+                    << "ticks " << ticks << " at " << x << "," << y;
+    }
+    SDL_FreeSurface(warpbg);
+    warpbg = saved;
 }

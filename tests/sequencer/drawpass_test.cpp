@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "sequencer/sequencer.h"
 #include "support.h"
@@ -137,4 +138,27 @@ TEST_F(DrawPass, RingsOverPsykeAndTheTwisterOverGroovy)
     for (int y = 0; y < 240; y++) // the strips start at column 1
         EXPECT_EQ(at(0, y), pixels(groovy)[y * 320]) << y;
     EXPECT_GT(rowsdiffer(groovy, 0, 240), 1000);
+}
+
+// The clear is skipped where the scene covers the screen: every scene, at
+// moments with and without words over it, draws the same frame over junk as
+// the plain pass does over a cleared screen.
+TEST_F(DrawPass, SkippedClearsAreNeverSeen)
+{
+    const Scene scenes[] = {Scene::none,   Scene::blank,      Scene::logo,      Scene::flyin,
+                            Scene::warp,   Scene::logo1988,   Scene::scrollers, Scene::interference,
+                            Scene::lens,   Scene::rotozoomer, Scene::rings,     Scene::twister,
+                            Scene::closing};
+    const int moments[] = {100, 420, 470, 1550, 1630, 2220, 2300, 2650, 2710, 3020, 3100};
+    auto frame = [](Scene s, int d, int under) {
+        resetclock();
+        ao = s, demotime = d, clearr = 1;
+        memset(screen->pixels, under, 320 * 240 * 2);
+        drawframe();
+        return std::vector<Uint16>(pixels(screen), pixels(screen) + 320 * 240);
+    };
+    for (Scene s : scenes)
+        for (int d : moments)
+            EXPECT_TRUE(frame(s, d, 0x5A) == frame(s, d, 0))
+                << "scene " << static_cast<int>(s) << " at " << d;
 }

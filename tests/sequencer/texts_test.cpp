@@ -3,6 +3,8 @@
 // solid block of its own colour, so each word can be told on the screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -160,6 +162,31 @@ TEST_F(TimedTexts, KeyedOverlayShowsTheSceneThroughWhiteOnly)
     EXPECT_EQ(pixels(screen)[0], 0) << "black is drawn";
     EXPECT_EQ(pixels(screen)[1], 0x1234);
     EXPECT_EQ(pixels(screen)[2], scene) << "white shows the scene";
+}
+
+// Against the plain overlay, pixel by pixel with a branch, over random
+// screens and pictures keyed in runs of every length, down to single pixels.
+TEST(KeyedOverlay, SameAsThePlainOverlay)
+{
+    setupscreen();
+    std::mt19937 rng(400);
+    SDL_Surface* picture = makesurface(320, 240);
+    std::vector<Uint16> want(76800);
+    for (int round = 0; round < 40; round++) {
+        for (int p = 0; p < 76800;) {
+            bool key = rng() % 2;
+            for (int n = 1 + int(rng() % (round % 4 ? 40 : 2)); n > 0 && p < 76800; n--, p++)
+                pixels(picture)[p] = key ? 0xFFFF : Uint16(rng() % 0xFFFF);
+        }
+        for (int p = 0; p < 76800; p++)
+            want[p] = pixels(screen)[p] = Uint16(rng());
+        for (int p = 0; p < 76800; p++)
+            if (pixels(picture)[p] != 0xFFFF)
+                want[p] = pixels(picture)[p];
+        overlaykeyed(picture);
+        ASSERT_TRUE(std::equal(want.begin(), want.end(), pixels(screen))) << "round " << round;
+    }
+    SDL_FreeSurface(picture);
 }
 
 TEST_F(TimedTexts, GroupsDrawInTheirOwnStep)
