@@ -67,8 +67,9 @@ TEST(CaptureErrors, StartupFailuresAreTheDemos)
                   fs::copy_options::overwrite_existing);
 
     for (const Scratch* s : {&nomodule, &badpicture}) {
-        RunResult demo = runprogram("cd '" + s->dir.string() +
-                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " DEMO_BIN);
+        RunResult demo =
+            runprogram("cd '" + s->dir.string() +
+                       "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + demoalone());
         RunResult r = capture(s->dir, "out.mp4");
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, demo.err);

@@ -88,9 +88,9 @@ struct Baddata : ::testing::Test {
     // must fail with one line starting with `prefix`.
     void expectoneline(const std::string& prefix, const std::string& what, bool replayer = true)
     {
-        RunResult demo =
-            runprogram("cd '" + dir.string() +
-                       "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 60 " DEMO_BIN);
+        RunResult demo = runprogram("cd '" + dir.string() +
+                                    "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout 60 " +
+                                    demoalone());
         EXPECT_EQ(demo.status, 1) << what << ": " << demo.err;
         expectline(demo.err, prefix, what);
         if (!replayer)

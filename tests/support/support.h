@@ -28,6 +28,10 @@ std::string loadrunpictures();
 // at zero, and a demotime offset of 0.
 void resetclock();
 
+// The demo program copied into a directory of its own, once per process: it
+// finds no data beside itself, so it reads only its working directory's.
+const std::string& demoalone();
+
 // Runs a program and captures its standard error and exit status.
 struct RunResult {
     int status;

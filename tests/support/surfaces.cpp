@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "sequencer/sequencer.h"
 #include "support.h"
@@ -53,6 +54,24 @@ void resetclock()
     // The tests speak in song positions and rows; only the ARM build's own
     // offset test and the parity test run with its -16.
     demotimeoffset = 0;
+}
+
+const std::string& demoalone()
+{
+    static std::string program;
+    if (program.empty()) {
+        namespace fs = std::filesystem;
+        fs::path dir = fs::temp_directory_path() / ("demo-alone-" + std::to_string(getpid()));
+        fs::create_directories(dir);
+        program = (dir / fs::path(DEMO_BIN).filename()).string();
+        fs::copy_file(DEMO_BIN, program, fs::copy_options::overwrite_existing);
+        // Removed with the process; the copy is small.
+        static struct Cleanup {
+            fs::path dir;
+            ~Cleanup() { fs::remove_all(dir); }
+        } cleanup{dir};
+    }
+    return program;
 }
 
 RunResult runprogram(const std::string& command)
