@@ -1,6 +1,11 @@
 // The sixteen pictures, each checked against the shape its readers assume.
 #include <SDL_image.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
 #include "base/base.h"
 
 SDL_Surface *fontti, *flare1, *flare2, *flare3, *greenbg, *groovy, *delorean, *mirv, *backfont,
@@ -58,6 +63,44 @@ std::string shapeerror(const SDL_Surface* s, Shape want)
            (want.taller ? " or taller" : "") + ", got " + got;
 }
 
+// The whole file, or why it could not be read.
+std::string readfile(const char* file, std::vector<unsigned char>* data)
+{
+    FILE* f = fopen(file, "rb");
+    if (!f)
+        return std::string("cannot open: ") + strerror(errno);
+    unsigned char buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
+        data->insert(data->end(), buf, buf + n);
+    std::string why = ferror(f) ? std::string("cannot read: ") + strerror(errno) : "";
+    fclose(f);
+    return why;
+}
+
+// SDL_image's reader ignores short reads, so libpng, asked for bytes past
+// the end of a damaged file, gets the last ones again and may go round for
+// ever (a chunk that claims 16 MB is skipped, then read again). The chunks are
+// walked here first: each must lie inside the file, up to IEND, so libpng
+// never reads past the end.
+std::string pngframing(const std::vector<unsigned char>& d)
+{
+    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (d.size() < 8 || memcmp(d.data(), signature, 8) != 0)
+        return "not a PNG";
+    for (size_t at = 8;;) {
+        if (d.size() - at < 12)
+            return "cut short: no IEND chunk";
+        size_t length = size_t(d[at]) << 24 | d[at + 1] << 16 | d[at + 2] << 8 | d[at + 3];
+        std::string type(reinterpret_cast<const char*>(&d[at + 4]), 4);
+        if (length > d.size() - at - 12)
+            return "cut short: a chunk runs past the end of the file";
+        if (type == "IEND")
+            return "";
+        at += 12 + length;
+    }
+}
+
 } // namespace
 
 std::string loadpicture(int i)
@@ -65,22 +108,23 @@ std::string loadpicture(int i)
     const Picture& p = pictures[i];
     SDL_FreeSurface(*p.surface);
     *p.surface = nullptr;
-    SDL_Surface* loaded;
-    {
+    std::vector<unsigned char> data;
+    std::string why = readfile(p.file, &data);
+    if (why.empty())
+        why = pngframing(data);
+    SDL_Surface* loaded = nullptr;
+    if (why.empty()) {
         // libpng reports a damaged file on standard error by itself.
         Stderrmuted quiet;
-        loaded = IMG_Load(p.file);
+        loaded = IMG_Load_RW(SDL_RWFromConstMem(data.data(), int(data.size())), 1);
+        if (!loaded)
+            why = SDL_GetError();
     }
-    std::string why;
-    if (!loaded) {
-        why = SDL_GetError();
-    } else {
+    if (loaded) {
         *p.surface = SDL_ConvertSurface(loaded, screen->format, 0);
         SDL_FreeSurface(loaded);
-        if (!*p.surface)
-            why = std::string("conversion failed: ") + SDL_GetError();
-        else
-            why = shapeerror(*p.surface, p.shape);
+        why = *p.surface ? shapeerror(*p.surface, p.shape)
+                         : std::string("conversion failed: ") + SDL_GetError();
     }
     if (why.empty())
         return "";

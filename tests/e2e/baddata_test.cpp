@@ -150,6 +150,18 @@ TEST_F(Baddata, EveryPictureSpoiledEveryWay)
     EXPECT_EQ(cases, 16 * 7);
 }
 
+// Found by fuzzing: a chunk that claims 16 MB of a 177-byte file. SDL_image
+// ignores libpng's short reads, so the stale bytes came round again and the
+// start-up never ended.
+TEST_F(Baddata, PictureWhoseChunkRunsPastTheEnd)
+{
+    Bytes fixture = readbytes(DEMO_SOURCE_DIR "/tests/fixtures/png-chunk-past-end.png");
+    ASSERT_EQ(fixture.size(), 177u);
+    withfile(dir / "data/car.png", fixture,
+             "Could not load picture data/car.png: cut short: a chunk runs past the end",
+             "a chunk past the end");
+}
+
 TEST_F(Baddata, ModuleSpoiledEveryWay)
 {
     fs::path file = dir / "zel.it";

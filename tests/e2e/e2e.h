@@ -30,8 +30,9 @@ inline Replay replay(const std::string& script, const std::string& args = "--off
     fs::path errfile = tmp / ("replay-err-" + id);
     std::ofstream(in, std::ios::binary) << script;
     Replay r{-1, "", ""};
-    std::string cmd = "cd '" + dir + "' && " DEMO_REPLAY_BIN " " + args + " < '" + in.string() +
-                      "' 2> '" + errfile.string() + "'";
+    // A replayer that hangs is stopped (status 124) rather than the suite.
+    std::string cmd = "cd '" + dir + "' && timeout 600 " DEMO_REPLAY_BIN " " + args + " < '" +
+                      in.string() + "' 2> '" + errfile.string() + "'";
     FILE* p = popen(cmd.c_str(), "r");
     char buf[512];
     while (fgets(buf, sizeof buf, p))
