@@ -58,6 +58,9 @@ static void sortbykey(const int* keys, int lo, int hi)
 
 void quicksort(const unsigned* face, int lo, int hi)
 {
+    // A range of one face or none is sorted already, and reads nothing.
+    if (lo >= hi)
+        return;
     // The comparisons read each face's key many times over: it is summed
     // once, for the faces in the range.
     static int keys[2500];
