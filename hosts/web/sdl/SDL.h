@@ -5,6 +5,7 @@
 // the error string. Nothing here draws or presents; the host does that.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 typedef uint8_t Uint8;
@@ -21,6 +22,13 @@ struct SDL_PixelFormat {
     Uint8 BitsPerPixel, BytesPerPixel;
     Uint32 Rmask, Gmask, Bmask, Amask;
 };
+
+// A read-only memory source, as SDL_RWFromConstMem makes it.
+struct SDL_RWops {
+    const unsigned char* data;
+    size_t size, at;
+};
+SDL_RWops* SDL_RWFromConstMem(const void* mem, int size);
 
 struct SDL_Surface {
     Uint32 flags;

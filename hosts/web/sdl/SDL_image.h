@@ -6,3 +6,6 @@
 #include "SDL.h"
 
 SDL_Surface* IMG_Load(const char* file);
+
+// The same from a memory source, which it frees when freesrc is not 0.
+SDL_Surface* IMG_Load_RW(SDL_RWops* src, int freesrc);

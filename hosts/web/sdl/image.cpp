@@ -3,6 +3,7 @@
 // transparency to alpha, no gamma handling) into a 24- or 32-bit surface.
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <string>
@@ -42,7 +43,8 @@ bool decode(Reader& r, std::vector<png_bytep>& rows)
 {
     if (setjmp(png_jmpbuf(r.png)))
         return false;
-    png_init_io(r.png, r.file);
+    if (r.file)
+        png_init_io(r.png, r.file);
     png_read_info(r.png, r.info);
     png_set_strip_16(r.png);
     png_set_packing(r.png);
@@ -77,7 +79,55 @@ bool decode(Reader& r, std::vector<png_bytep>& rows)
     return true;
 }
 
+// Reads from a memory source; a read past its end is an error, as a
+// truncated file must be.
+void readmemory(png_structp png, png_bytep out, png_size_t n)
+{
+    auto* src = static_cast<SDL_RWops*>(png_get_io_ptr(png));
+    if (n > src->size - src->at)
+        png_error(png, "Read Error");
+    std::copy(src->data + src->at, src->data + src->at + n, out);
+    src->at += n;
+}
+
 } // namespace
+
+SDL_RWops* SDL_RWFromConstMem(const void* mem, int size)
+{
+    if (!mem || size < 0) {
+        SDL_SetError("no memory to read from");
+        return nullptr;
+    }
+    return new SDL_RWops{static_cast<const unsigned char*>(mem), size_t(size), 0};
+}
+
+SDL_Surface* IMG_Load_RW(SDL_RWops* src, int freesrc)
+{
+    if (!src)
+        return nullptr;
+    SDL_Surface* surface = nullptr;
+    Reader r;
+    if (src->size < 8 || png_sig_cmp(src->data, 0, 8)) {
+        SDL_SetError("Unsupported image format");
+    } else {
+        r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, pngerror, pngwarning);
+        if (r.png)
+            r.info = png_create_info_struct(r.png);
+        if (!r.png || !r.info) {
+            SDL_SetError("Out of memory");
+        } else {
+            png_set_read_fn(r.png, src, readmemory);
+            std::vector<png_bytep> rows;
+            if (decode(r, rows)) {
+                surface = r.surface;
+                r.surface = nullptr;
+            }
+        }
+    }
+    if (freesrc)
+        delete src;
+    return surface;
+}
 
 SDL_Surface* IMG_Load(const char* file)
 {
