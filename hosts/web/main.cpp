@@ -25,8 +25,6 @@ void webpage_ended(int escaped);
 namespace
 {
 
-MODULE* module;
-
 // The mix is written ahead of what is heard by this much, in 256-frame
 // steps; each step notes the song position reached at its end.
 const double leadseconds = 0.25;
@@ -150,9 +148,9 @@ void frame()
 // Returns "" or the one-line reason.
 std::string startsong()
 {
-    module = Player_Load("zel.it", 64, 0);
-    if (!module)
-        return std::string("Could not load module, reason: ") + MikMod_strerror(MikMod_errno);
+    std::string bad = loadmodule();
+    if (!bad.empty())
+        return bad;
     resettimeline();
     renders.clear();
     drawn = ticks = 0;
