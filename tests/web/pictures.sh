@@ -65,8 +65,8 @@ bad()
         status=1
     fi
 }
-bad data/green.png 'rm data/green.png' "Couldn't open"
-bad data/1988.png 'echo not a picture >data/1988.png' 'Unsupported image format'
+bad data/green.png 'rm data/green.png' 'cannot open: No such file or directory'
+bad data/1988.png 'echo not a picture >data/1988.png' 'not a PNG'
 bad data/car.png 'head -c 3000 "$run/data/car.png" >data/car.png' ''
 bad data/afro.png 'convert "$run/data/afro.png" -resize 128x128! data/afro.png' \
     'expected 320x240, got 128x128'
