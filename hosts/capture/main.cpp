@@ -59,7 +59,7 @@ void startdemo(const Options& o)
     screen = SDL_CreateRGBSurface(SDL_SWSURFACE, SCREEN_W, SCREEN_H, 16, 0xF800, 0x07E0, 0x001F, 0);
     if (!screen)
         fail(1, std::string("could not create the screen: ") + SDL_GetError());
-    std::string bad = openmusic("zel.it", &module);
+    std::string bad = openmusic();
     if (!bad.empty())
         fail(1, bad, false);
     bad = startup();

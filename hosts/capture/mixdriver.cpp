@@ -1,6 +1,7 @@
 // The capture's libmikmod driver: the virtual-channel mixer with an Update
 // that does nothing, so samples are mixed only when the clock asks for them.
 #include "mixdriver.h"
+#include "sequencer/sequencer.h"
 
 namespace
 {
@@ -46,7 +47,7 @@ MDRIVER drv_capture = {
 
 } // namespace
 
-std::string openmusic(const std::string& file, MODULE** module)
+std::string openmusic()
 {
     MikMod_RegisterDriver(&drv_capture);
     MikMod_RegisterLoader(&load_it);
@@ -58,11 +59,10 @@ std::string openmusic(const std::string& file, MODULE** module)
     if (MikMod_Init("")) {
         return std::string("Could not initialize sound, reason: ") + MikMod_strerror(MikMod_errno);
     }
-    *module = Player_Load(file.c_str(), 64, 0);
-    if (!*module)
-        return std::string("Could not load module, reason: ") + MikMod_strerror(MikMod_errno);
-    Player_Start(*module);
-    return "";
+    std::string bad = loadmodule();
+    if (bad.empty())
+        Player_Start(module);
+    return bad;
 }
 
 void mixmusic(short* out, int frames)

@@ -9,9 +9,10 @@
 constexpr int mixrate = 44100; // stereo sample frames a second, 16-bit
 
 // Registers the driver and the IT loader, starts libmikmod with the demo's
-// settings (64 voices, software music) and loads `file`. Returns "" or the
-// demo's own line for what failed.
-std::string openmusic(const std::string& file, MODULE** module);
+// settings (64 voices, software music), loads zel.it with the library's
+// loadmodule() and starts the song. Returns "" or the demo's own line for
+// what failed.
+std::string openmusic();
 
 // Mixes the next `frames` stereo sample frames into `out` (interleaved
 // left, right); the player advances its rows as the mix passes them.

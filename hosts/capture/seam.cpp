@@ -6,7 +6,6 @@
 #include "sequencer/sequencer.h"
 
 Recorder* recorder;
-MODULE* module;
 
 unsigned clockticks() { return recorder->now(); }
 void clocksleep(unsigned ms)

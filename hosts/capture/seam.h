@@ -5,4 +5,3 @@
 
 class Recorder;
 extern Recorder* recorder;
-extern MODULE* module;
