@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 namespace raster
 {
@@ -12,12 +13,39 @@ namespace raster
 // it sent into the next channel (bits 16, 11 and 5) are taken back and the
 // overflowed channels filled with ones: bits 11-15 and 0-4 are the carry bit
 // less the one five places down, the green bits 5-10 need the one six down.
+// Only the low 16 bits of the result count, and the right shifts see no
+// higher bits, so the words may be wider than the pixel or 16-bit lanes.
+template <class W> W addsaturatedwords(W a, W b)
+{
+    W over = ((a & b) + (((a ^ b) & 0xF7DE) >> 1)) & 0x8410;
+    W full = ((over << 1) - (over >> 4)) | ((over >> 5) & 0x20);
+    return (a + b - (over << 1)) | full;
+}
+
 inline uint16_t addsaturated(uint16_t d, uint16_t f)
 {
-    uint32_t a = d, b = f;
-    uint32_t over = ((a & b) + (((a ^ b) & 0xF7DE) >> 1)) & 0x8410;
-    uint32_t full = ((over << 1) - (over >> 4)) | ((over >> 5) & 0x20);
-    return uint16_t((a + b - (over << 1)) | full);
+    return uint16_t(addsaturatedwords<uint32_t>(d, f));
+}
+
+// Adds n pixels of `add` onto `out`: eight at a time in one vector where
+// the machine has them, otherwise one by one, skipping black, which adds
+// nothing.
+inline void addsaturatedrow(uint16_t* out, const uint16_t* add, int64_t n)
+{
+    int64_t i = 0;
+#if defined(__SSE2__) || defined(__ARM_NEON) || defined(__wasm_simd128__)
+    typedef uint16_t Lanes __attribute__((vector_size(16)));
+    for (; i + 8 <= n; i += 8) {
+        Lanes d, f;
+        memcpy(&d, out + i, sizeof d);
+        memcpy(&f, add + i, sizeof f);
+        d = addsaturatedwords<Lanes>(d, f);
+        memcpy(out + i, &d, sizeof d);
+    }
+#endif
+    for (; i < n; i++)
+        if (add[i])
+            out[i] = addsaturated(out[i], add[i]);
 }
 
 } // namespace raster

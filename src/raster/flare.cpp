@@ -30,17 +30,22 @@ void drawflare(int x, int y, int size, unsigned char kind, int tick, SDL_Surface
     Uint16* dst = static_cast<Uint16*>(target->pixels);
 
     // Only the visible part is visited; a pixel's texel is its distance
-    // from the sprite's corner times the step, as if all were drawn.
+    // from the sprite's corner times the step, as if all were drawn. The
+    // visible columns' texels of one texel row are picked once, for every
+    // screen row that shows it, and added as a row.
     int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(left + s, SCREEN_W);
     int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(top + s, SCREEN_H);
+    Uint16 texels[SCREEN_W];
+    int64_t picked = -1;
     for (int64_t row = y0; row < y1; row++) {
-        const Uint16* line = src + ((row - top) * step >> 8) * 64;
-        Uint16* out = dst + ymult[row];
-        int64_t tu = (x0 - left) * step;
-        // Per pixel: one texel and one step across; a black texel adds
-        // nothing, the others one saturating add of the whole pixel.
-        for (int64_t col = x0; col < x1; col++, tu += step)
-            if (Uint16 f = line[tu >> 8])
-                out[col] = raster::addsaturated(out[col], f);
+        int64_t tv = (row - top) * step >> 8;
+        if (tv != picked) {
+            const Uint16* line = src + tv * 64;
+            int64_t tu = (x0 - left) * step;
+            for (int64_t col = x0; col < x1; col++, tu += step)
+                texels[col - x0] = line[tu >> 8];
+            picked = tv;
+        }
+        raster::addsaturatedrow(dst + ymult[row] + x0, texels, x1 - x0);
     }
 }

@@ -4,29 +4,19 @@
 #include <cstdint>
 
 #include "base/base.h"
+#include "raster/quotient.h"
 #include "raster/raster.h"
 #include "raster/triangle.h"
 
-// Texture coordinates are taken as 32-bit words whatever the width of long,
-// so both builds draw the same pixels.
-void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
-                   SDL_Surface* target)
+namespace
 {
-    if (raster::facesaway(c1, c2, c3))
-        return;
-    auto corner = [](const Corner2& c) {
-        return raster::Corner<2>{
-            int64_t(c.x) * 256, int64_t(c.y) * 256, {uint32_t(c.u), uint32_t(c.v)}};
-    };
-    auto span = [texture, target](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
-        drawtextrline(xa, row, int32_t(a[0]), int32_t(a[1]), xb, int32_t(b[0]), int32_t(b[1]),
-                      texture, target);
-    };
-    raster::scantriangle(corner(c1), corner(c2), corner(c3), span);
-}
 
-void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
-                   const SDL_Surface* texture, SDL_Surface* target)
+// One row of texels from column x1 to x2 of the row that starts at `dst`.
+// Texture coordinates are taken as 32-bit words whatever the width of long,
+// so both builds draw the same pixels. A triangle's rows are drawn here
+// directly, so that its few pixels a row cost no call.
+[[gnu::always_inline]] inline void texturespan(Uint16* dst, const Uint16* tex, int x1, int32_t u1,
+                                               int32_t v1, int x2, int32_t u2, int32_t v2)
 {
     if (x1 > x2) {
         std::swap(x1, x2);
@@ -35,12 +25,13 @@ void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
     }
     // The ends are interpolated values: as 32-bit signed numbers they are
     // exact, and so is their difference in 64 bits. Dividing by the width
-    // gives the same quotient as the texel x 256 over pixel x 256 ratio.
+    // gives the same quotient as the texel x 256 over pixel x 256 ratio;
+    // for narrow spans and short steps it is taken by a multiplication.
     int64_t width = int64_t(x2) - x1;
     uint32_t u = uint32_t(u1), v = uint32_t(v1), du = 0, dv = 0;
     if (width > 0) {
-        du = uint32_t((int64_t(int32_t(u2)) - int32_t(u1)) / width);
-        dv = uint32_t((int64_t(int32_t(v2)) - int32_t(v1)) / width);
+        du = uint32_t(raster::quotient(int64_t(u2) - u1, width));
+        dv = uint32_t(raster::quotient(int64_t(v2) - v1, width));
     }
     // Equal ends still draw their one pixel. Columns left of the screen are
     // stepped over in one jump; the span stops at the right edge.
@@ -52,15 +43,41 @@ void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
         v += k * dv;
         x = 0;
     }
-    const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
-    Uint16* dst = static_cast<Uint16*>(target->pixels) + ymult[y];
     // The texel of (u, v) is ((u >> 8) - (v >> 8) * 256) mod 65536, that is
     // bits 8 to 23 of u less bits 8 to 15 of v where they stand. Only low
     // bits take part, so the words may wrap and the shift need not keep the
     // sign: per pixel one shift, one subtraction, one mask and a copy.
-    for (; x < end; x++) {
-        dst[x] = tex[((u >> 8) - (v & 0xFF00)) & 0xFFFF];
+    for (Uint16 *p = dst + x, *stop = dst + end; p < stop; p++) {
+        *p = tex[((u >> 8) - (v & 0xFF00)) & 0xFFFF];
         u += du;
         v += dv;
     }
+}
+
+} // namespace
+
+void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
+                   SDL_Surface* target)
+{
+    if (raster::facesaway(c1, c2, c3))
+        return;
+    auto corner = [](const Corner2& c) {
+        return raster::Corner<2>{
+            int64_t(c.x) * 256, int64_t(c.y) * 256, {uint32_t(c.u), uint32_t(c.v)}};
+    };
+    const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
+    Uint16* dst = static_cast<Uint16*>(target->pixels);
+    auto span = [tex, dst](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
+        texturespan(dst + ymult[row], tex, xa, int32_t(a[0]), int32_t(a[1]), xb, int32_t(b[0]),
+                    int32_t(b[1]));
+    };
+    raster::scantriangle(corner(c1), corner(c2), corner(c3), span);
+}
+
+void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
+                   const SDL_Surface* texture, SDL_Surface* target)
+{
+    texturespan(static_cast<Uint16*>(target->pixels) + ymult[y],
+                static_cast<const Uint16*>(texture->pixels), x1, int32_t(u1), int32_t(v1), x2,
+                int32_t(u2), int32_t(v2));
 }

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "base/base.h"
+#include "raster/quotient.h"
 
 namespace raster
 {
@@ -82,9 +83,12 @@ template <int N> struct Edge {
         int64_t d = k.y - j.y;
         if (d <= 0)
             return;
-        dx = (k.x - j.x) * 256 / d;
+        // Corners on whole pixels are a whole number of rows apart: then
+        // n * 256 / d is n over the rows, which is mostly a multiplication.
+        auto perrow = [d](int64_t n) { return d % 256 ? n * 256 / d : quotient(n, d / 256); };
+        dx = perrow(k.x - j.x);
         for (int i = 0; i < N; i++)
-            dt[i] = uint32_t((int64_t(int32_t(k.t[i])) - int32_t(j.t[i])) * 256 / d);
+            dt[i] = uint32_t(perrow(int64_t(int32_t(k.t[i])) - int32_t(j.t[i])));
     }
 };
 

@@ -3,7 +3,9 @@
 
 #include <climits>
 #include <random>
+#include <vector>
 
+#include "raster/quotient.h"
 #include "raster/raster.h"
 #include "rastertest.h"
 
@@ -195,4 +197,36 @@ TEST(Textured, LargeTriangleMatchesStepByStep)
     reftextured(c, x, y, u, v, pixels(tex()));
     EXPECT_GT(drawn(), 76000);
     EXPECT_EQ(comparescreen(c), "");
+}
+
+// A span's step by its width, taken by multiplication where it can be: the
+// plain division's quotient for every width up to past the table, at the
+// edges of the numerators it covers and at random ones of either sign.
+TEST(Textured, StepQuotientIsTheDivision)
+{
+    std::mt19937_64 rng(34);
+    const int64_t edges[] = {0,
+                             1,
+                             2,
+                             255,
+                             256,
+                             1023,
+                             1024,
+                             1025,
+                             (1 << 24) - 2,
+                             (1 << 24) - 1,
+                             1 << 24,
+                             (1 << 24) + 1,
+                             INT32_MAX,
+                             int64_t(1) << 32};
+    for (int64_t d = 1; d <= 1100; d++) {
+        std::vector<int64_t> ns(std::begin(edges), std::end(edges));
+        for (int64_t k : {int64_t(1), (int64_t(1) << 24) / d, ((int64_t(1) << 24) - 1) / d})
+            ns.insert(ns.end(), {k * d - 1, k * d, k * d + 1});
+        for (int i = 0; i < 200; i++)
+            ns.push_back(int64_t(rng() % (i % 2 ? (uint64_t(1) << 24) : (uint64_t(1) << 33))));
+        for (int64_t n : ns)
+            for (int64_t signed_n : {n, -n})
+                ASSERT_EQ(raster::quotient(signed_n, d), signed_n / d) << signed_n << " / " << d;
+    }
 }
