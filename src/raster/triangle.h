@@ -47,6 +47,14 @@ inline bool less(Product p, Product q)
 template <class P> bool facesaway(const P& c1, const P& c2, const P& c3)
 {
     int64_t x1 = c1.x, y1 = c1.y;
+    // Corners within 2^30 of the origin, as on and around the screen, give
+    // differences below 2^31 and a cross product that fits in 64 bits.
+    auto near = [](const P& c) {
+        return uint64_t(int64_t(c.x) + (1 << 30)) < (uint64_t(1) << 31) &&
+               uint64_t(int64_t(c.y) + (1 << 30)) < (uint64_t(1) << 31);
+    };
+    if (near(c1) && near(c2) && near(c3))
+        return (c2.x - x1) * (c3.y - y1) < (c3.x - x1) * (c2.y - y1);
     Product p = multiply(c2.x - x1, c3.y - y1);
     Product q = multiply(c3.x - x1, c2.y - y1);
     return less(p, q);

@@ -1,12 +1,14 @@
 // The textured triangle and its span writer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <random>
 #include <vector>
 
 #include "raster/quotient.h"
 #include "raster/raster.h"
+#include "raster/triangle.h"
 #include "rastertest.h"
 
 using namespace rastertest;
@@ -230,3 +232,34 @@ TEST(Textured, StepQuotientIsTheDivision)
                 ASSERT_EQ(raster::quotient(signed_n, d), signed_n / d) << signed_n << " / " << d;
     }
 }
+
+#if defined(__SIZEOF_INT128__)
+// The back-face test against the cross product taken in 128 bits (where
+// the compiler has them), with corners on the screen, around the edge where
+// the short product stops being used, and anywhere in 32 bits.
+TEST(Textured, FacingIsTheSignOfTheCrossProduct)
+{
+    std::mt19937 rng(30);
+    const int64_t spreads[] = {400, (int64_t(1) << 30) + 8, int64_t(1) << 32};
+    for (int64_t spread : spreads)
+        for (int n = 0; n < 100000; n++) {
+            Corner2 c[3];
+            for (auto& k : c) {
+                auto pick = [&] {
+                    int64_t centre = spread == 400 ? 0 : (rng() % 2 ? 1 : -1) * (spread - 16);
+                    int64_t r = centre + int64_t(rng() % uint64_t(std::min<int64_t>(spread, 64))) -
+                                std::min<int64_t>(spread, 64) / 2;
+                    if (spread > (int64_t(1) << 31))
+                        r = int32_t(rng());
+                    return int(std::clamp<int64_t>(r, INT_MIN, INT_MAX));
+                };
+                k.x = pick(), k.y = pick();
+            }
+            __int128 cross = __int128(int64_t(c[1].x) - c[0].x) * (int64_t(c[2].y) - c[0].y) -
+                             __int128(int64_t(c[2].x) - c[0].x) * (int64_t(c[1].y) - c[0].y);
+            ASSERT_EQ(raster::facesaway(c[0], c[1], c[2]), cross < 0)
+                << c[0].x << "," << c[0].y << " " << c[1].x << "," << c[1].y << " " << c[2].x << ","
+                << c[2].y;
+        }
+}
+#endif
