@@ -27,25 +27,28 @@ inline uint16_t addsaturated(uint16_t d, uint16_t f)
     return uint16_t(addsaturatedwords<uint32_t>(d, f));
 }
 
-// Adds n pixels of `add` onto `out`: eight at a time in one vector where
-// the machine has them, otherwise one by one, skipping black, which adds
-// nothing.
-inline void addsaturatedrow(uint16_t* out, const uint16_t* add, int64_t n)
+// Adds n texels of one row of a picture onto `out`, the k-th pixel taking
+// the texel in column columns[k]: eight at a time in one vector where the
+// machine has them (the texels go straight into its lanes), otherwise one
+// by one, skipping black, which adds nothing.
+inline void addsaturatedrow(uint16_t* out, const uint16_t* line, const uint8_t* columns, int64_t n)
 {
     int64_t i = 0;
 #if defined(__SSE2__) || defined(__ARM_NEON) || defined(__wasm_simd128__)
     typedef uint16_t Lanes __attribute__((vector_size(16)));
     for (; i + 8 <= n; i += 8) {
-        Lanes d, f;
+        const uint8_t* c = columns + i;
+        Lanes f = {line[c[0]], line[c[1]], line[c[2]], line[c[3]],
+                   line[c[4]], line[c[5]], line[c[6]], line[c[7]]};
+        Lanes d;
         memcpy(&d, out + i, sizeof d);
-        memcpy(&f, add + i, sizeof f);
         d = addsaturatedwords<Lanes>(d, f);
         memcpy(out + i, &d, sizeof d);
     }
 #endif
     for (; i < n; i++)
-        if (add[i])
-            out[i] = addsaturated(out[i], add[i]);
+        if (uint16_t f = line[columns[i]])
+            out[i] = addsaturated(out[i], f);
 }
 
 } // namespace raster

@@ -31,25 +31,14 @@ void drawflare(int x, int y, int size, unsigned char kind, int tick, SDL_Surface
 
     // Only the visible part is visited; a pixel's texel is its distance
     // from the sprite's corner times the step, as if all were drawn. The
-    // visible columns' texel columns are found once; the texels of one texel
-    // row are picked once, for every screen row that shows it, and added as
-    // a row.
+    // visible columns' texel columns are found once for all rows.
     int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(left + s, SCREEN_W);
     int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(top + s, SCREEN_H);
-    const int64_t width = x1 - x0;
     uint8_t columns[SCREEN_W];
-    for (int64_t k = 0, tu = (x0 - left) * step; k < width; k++, tu += step)
+    for (int64_t k = 0, tu = (x0 - left) * step; k < x1 - x0; k++, tu += step)
         columns[k] = uint8_t(tu >> 8);
-    Uint16 texels[SCREEN_W];
-    int64_t picked = -1;
     for (int64_t row = y0; row < y1; row++) {
-        int64_t tv = (row - top) * step >> 8;
-        if (tv != picked) {
-            const Uint16* line = src + tv * 64;
-            for (int64_t k = 0; k < width; k++)
-                texels[k] = line[columns[k]];
-            picked = tv;
-        }
-        raster::addsaturatedrow(dst + ymult[row] + x0, texels, width);
+        const Uint16* line = src + ((row - top) * step >> 8) * 64;
+        raster::addsaturatedrow(dst + ymult[row] + x0, line, columns, x1 - x0);
     }
 }
