@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -59,6 +60,8 @@ class Guarded
         span = (bytes + pagesize - 1) / pagesize * pagesize + 2 * pagesize;
         base = static_cast<char*>(
             mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        if (base == MAP_FAILED)
+            throw std::bad_alloc();
         mprotect(base, pagesize, PROT_NONE);
         mprotect(base + span - pagesize, pagesize, PROT_NONE);
         char* at = atend ? base + span - pagesize - bytes : base + pagesize;
