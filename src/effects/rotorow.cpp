@@ -6,11 +6,28 @@
 namespace
 {
 
-// The sums are picture coordinates times 256, less the picture centre: u is
-// inside the picture for -160 <= uu >> 8 <= 159, v for -120 <= vv >> 8 <= 119.
-bool inside(int uu, int vv)
+// n / d rounded down, for d > 0.
+int floordiv(int n, int d) { return n >= 0 ? n / d : -((d - 1 - n) / d); }
+
+// Narrows the columns from..to - 1 to those where lo <= a + x * s < hi, a
+// sum that starts at a and steps by s a column; none left is 0..-1.
+void narrow(int a, int s, int lo, int hi, int& from, int& to)
 {
-    return uu >= -160 * 256 && uu < 160 * 256 && vv >= -120 * 256 && vv < 120 * 256;
+    int first = 0, last = -1;
+    if (s > 0) {
+        first = floordiv(lo - a + s - 1, s);
+        last = floordiv(hi - 1 - a, s);
+    } else if (s < 0) {
+        first = floordiv(a - hi, -s) + 1;
+        last = floordiv(a - lo, -s);
+    } else if (a >= lo && a < hi) {
+        first = from;
+        last = to - 1;
+    }
+    from = std::max(from, first);
+    to = std::min(to, last + 1);
+    if (to <= from)
+        from = to = 0;
 }
 
 Rotorow pick()
@@ -30,13 +47,17 @@ Rotorow pick()
 void rotorowplain(Uint16* __restrict row, const Uint16* __restrict pic, int uu, int vv, int sn,
                   int cs)
 {
-    // Both sums are linear in x, so the columns inside the picture form one
-    // run: black up to it and after it, found from either end.
+    // The sums are picture coordinates times 256, less the picture centre:
+    // u is inside the picture for -160 <= uu >> 8 <= 159, v for -120 <=
+    // vv >> 8 <= 119. Both are linear in x, so the columns inside the
+    // picture form one run: black before it and after it.
     int x = 0, end = 320;
-    for (; x < end && !inside(uu, vv); x++, uu += sn, vv += cs)
-        row[x] = 0;
-    while (end > x && !inside(uu + (end - 1 - x) * sn, vv + (end - 1 - x) * cs))
-        row[--end] = 0;
+    narrow(uu, sn, -160 * 256, 160 * 256, x, end);
+    narrow(vv, cs, -120 * 256, 120 * 256, x, end);
+    std::fill(row, row + x, 0);
+    std::fill(row + end, row + 320, 0);
+    uu += x * sn;
+    vv += x * cs;
     // Index v * 320 - u reads row v - 1 from its right end; at v = 0 it
     // would fall before the picture, so those stay black. Only a run that
     // reaches v = 0 needs the test.
