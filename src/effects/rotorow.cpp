@@ -34,7 +34,7 @@ Rotorow pick()
 {
 #if defined(__x86_64__)
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"))
+    if (__builtin_cpu_supports("avx512f"))
         return rotorowavx512;
     if (__builtin_cpu_supports("avx2"))
         return rotorowavx2;

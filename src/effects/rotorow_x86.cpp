@@ -20,7 +20,7 @@
 // so the texel after it is still inside the picture's 320 * 240.
 static_assert(239 * 320 + 1 < 320 * 240);
 
-__attribute__((target("avx512f,avx512bw"))) void
+__attribute__((target("avx512f"))) void
 rotorowavx512(Uint16* __restrict row, const Uint16* __restrict pic, int uu, int vv, int sn, int cs)
 {
     const __m512i lane = _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
