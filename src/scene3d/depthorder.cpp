@@ -43,7 +43,8 @@ const int BLOCK = 32;
 // The scans standing at i and j, every entry up to i not less than the pivot
 // and every entry from j on not greater, fewer than 2 * BLOCK entries apart:
 // lists every stop between them, swaps the pairs met before the scans cross
-// and returns where the right scan ends.
+// and returns where the right scan ends. (With i at lo - 1 the pivot stops
+// the right scan before it would reach i.)
 template <typename T> int finish(T* a, int i, int j, T above, T below)
 {
     // Offsets from i. Each list ends in the stop that bounds its scan.
@@ -76,7 +77,8 @@ template <typename T> int partition(T* a, int lo, int hi)
     int i = lo - 1, j = hi + 1;
     if (hi - lo + 1 <= 6) {
         // A few entries: the plain scans, whose mispredicted stops cost
-        // less here than listing.
+        // less here than listing. Neither can leave the range, as both stop
+        // on the pivot's key.
         for (;;) {
             do
                 i++;
@@ -108,9 +110,9 @@ template <typename T> int partition(T* a, int lo, int hi)
             }
             if (nr == 0) {
                 // The first entry, which the last frame sorted among the
-                // farthest, is mostly the pivot of a long partition whose
-                // right scan passes whole blocks without a stop: those are
-                // only counted.
+                // farthest, is often still among them: the right scan of such
+                // a long partition passes whole blocks without a stop, and
+                // those are only counted.
                 rb = r, sr = 0;
                 for (int k = 0; k < BLOCK; k++)
                     nr += a[r - k] >= below;
