@@ -1,5 +1,6 @@
 // The painter's order of the faces: a permutation of face numbers, sorted
 // far to near every frame, starting from the order the last frame left.
+#include <cstdint>
 #include <utility>
 
 #include "scene3d/scene3d.h"
@@ -12,61 +13,209 @@ void resetorder()
         order[i] = i;
 }
 
+namespace
+{
+
 // The sum of the depths of a face's corners: larger is farther.
-static int key(const unsigned* face, int f)
+int key(const unsigned* face, int f)
 {
     return rz[face[3 * f]] + rz[face[3 * f + 1]] + rz[face[3 * f + 2]];
 }
 
-// Hoare's scheme with the first entry as pivot, descending, on the key of
-// each face. Both scans stop on keys equal to the pivot, so neither can
-// leave the range.
-static int partition(const int* keys, int lo, int hi)
+// The sort moves entries that hold a face's key above its number, so that a
+// comparison is one load and one compare: the key less the least key of the
+// range in the high bits, the face in the low FACEBITS.
+const int FACEBITS = 12;
+const unsigned FACEMASK = (1u << FACEBITS) - 1;
+
+// Hoare's scheme with the first entry as pivot, descending, on the keys.
+// Both scans stop on keys equal to the pivot. An entry's key is greater than
+// the pivot's when the entry is at least `above`, less when it is below
+// `below`.
+//
+// The k-th swap exchanges the k-th stop of the left scan (an entry not
+// above) with the k-th stop of the right scan (an entry not below) as long
+// as they have not crossed, and the entries between the scans are as they
+// were. So the stops can be listed without a branch and then swapped pair by
+// pair, which gives the same entries in the same places.
+const int BLOCK = 32;
+
+// The scans standing at i and j, every entry up to i not less than the pivot
+// and every entry from j on not greater, fewer than 2 * BLOCK entries apart:
+// lists every stop between them, swaps the pairs met before the scans cross
+// and returns where the right scan ends. (With i at lo - 1 the pivot stops
+// the right scan before it would reach i.)
+template <typename T> int finish(T* a, int i, int j, T above, T below)
 {
-    int pivot = keys[order[lo]];
+    // Offsets from i. Each list ends in the stop that bounds its scan.
+    unsigned char left[2 * BLOCK], right[2 * BLOCK];
+    int n = j - i - 1, nl = 0, nr = 0;
+    for (int k = 1; k <= n; k++) {
+        left[nl] = (unsigned char)k;
+        nl += a[i + k] < above;
+        right[nr] = (unsigned char)(n + 1 - k);
+        nr += a[j - k] >= below;
+    }
+    left[nl++] = (unsigned char)(n + 1);
+    right[nr++] = 0;
+    // The pairs in order are first uncrossed, then crossed.
+    int pairs = 0, c = nl < nr ? nl : nr;
+    for (int k = 0; k < c; k++)
+        pairs += left[k] < right[k];
+    for (int k = 0; k < pairs; k++)
+        std::swap(a[i + left[k]], a[i + right[k]]);
+    // The right scan ends at its next stop, or at the last left stop swapped
+    // if that comes first.
+    if (pairs == 0)
+        return i + right[0];
+    return i + (right[pairs] > left[pairs - 1] ? right[pairs] : left[pairs - 1]);
+}
+
+template <typename T> int partition(T* a, int lo, int hi)
+{
+    const T above = (a[lo] | FACEMASK) + 1, below = a[lo] & ~T(FACEMASK);
     int i = lo - 1, j = hi + 1;
+    if (hi - lo + 1 <= 6) {
+        // A few entries: the plain scans, whose mispredicted stops cost
+        // less here than listing. Neither can leave the range, as both stop
+        // on the pivot's key.
+        for (;;) {
+            do
+                i++;
+            while (a[i] >= above);
+            do
+                j--;
+            while (a[j] < below);
+            if (i >= j)
+                return j;
+            std::swap(a[i], a[j]);
+        }
+    }
+    if (hi - lo + 1 >= 2 * BLOCK) {
+        // While the unscanned middle holds a block for each scan that needs
+        // one, the stops of a block are listed and paired with those of the
+        // other side; stops left over wait for the other side's next block.
+        unsigned char left[BLOCK], right[BLOCK];
+        int l = lo, r = hi; // the first unscanned entry from each end
+        int lb = 0, rb = 0; // the first entry of each side's block
+        int nl = 0, nr = 0, sl = 0, sr = 0;
+        while (r - l + 1 >= (nl ? 0 : BLOCK) + (nr ? 0 : BLOCK)) {
+            if (nl == 0) {
+                lb = l, sl = 0;
+                for (int k = 0; k < BLOCK; k++) {
+                    left[nl] = (unsigned char)k;
+                    nl += a[l + k] < above;
+                }
+                l += BLOCK;
+            }
+            if (nr == 0) {
+                // The first entry, which the last frame sorted among the
+                // farthest, is often still among them: the right scan of such
+                // a long partition passes whole blocks without a stop, and
+                // those are only counted.
+                rb = r, sr = 0;
+                for (int k = 0; k < BLOCK; k++)
+                    nr += a[r - k] >= below;
+                if (nr) {
+                    nr = 0;
+                    for (int k = 0; k < BLOCK; k++) {
+                        right[nr] = (unsigned char)k;
+                        nr += a[r - k] >= below;
+                    }
+                }
+                r -= BLOCK;
+            }
+            int m = nl < nr ? nl : nr;
+            for (int k = 0; k < m; k++)
+                std::swap(a[lb + left[sl + k]], a[rb - right[sr + k]]);
+            sl += m, sr += m, nl -= m, nr -= m;
+        }
+        // An entry passed and not listed is no stop of its scan: each scan
+        // goes on from its next listed stop, or from the unscanned middle.
+        i = (nl ? lb + left[sl] : l) - 1;
+        j = (nr ? rb - right[sr] : r) + 1;
+    }
+    return finish(a, i, j, above, below);
+}
+
+// Three entries x, y, z, as the partitions and the sorts of their parts
+// leave them: the first partition swaps x and z when z is not less than x,
+// giving p, y, q; then y goes first when it is not less than p, or else last
+// when q, now x, is greater than y, or q, still z, is not less.
+template <typename T> void sort3(T* a)
+{
+    const T key = ~T(FACEMASK);
+    T x = a[0], y = a[1], z = a[2];
+    bool swapped = z >= (x & key);
+    T p = swapped ? z : x, q = swapped ? x : z;
+    bool first = y >= (p & key);
+    bool last = !first && q >= (swapped ? (y | FACEMASK) + 1 : y & key);
+    a[0] = first ? y : p;
+    a[1] = first ? p : last ? q : y;
+    a[2] = last ? y : q;
+}
+
+template <typename T> void sortentries(T* a, int lo, int hi)
+{
+    // Each partition leaves two parts: the larger waits on a stack while the
+    // smaller is sorted, which keeps the stack within the log of the size.
+    // The parts are disjoint, so the order of their sorts does not matter.
+    int stack[2 * 32], top = 0;
     for (;;) {
-        do
-            i++;
-        while (keys[order[i]] > pivot);
-        do
-            j--;
-        while (keys[order[j]] < pivot);
-        if (i >= j)
-            return j;
-        std::swap(order[i], order[j]);
+        if (hi - lo >= 3) {
+            int p = partition(a, lo, hi);
+            if (p - lo < hi - p) {
+                stack[top++] = p + 1, stack[top++] = hi;
+                hi = p;
+            } else {
+                stack[top++] = lo, stack[top++] = p;
+                lo = p + 1;
+            }
+            continue;
+        }
+        // Two entries are swapped when the second is not less.
+        if (hi - lo == 2)
+            sort3(a + lo);
+        else if (hi - lo == 1 && a[hi] >= (a[lo] & ~T(FACEMASK)))
+            std::swap(a[lo], a[hi]);
+        if (top == 0)
+            return;
+        hi = stack[--top], lo = stack[--top];
     }
 }
 
-static void sortbykey(const int* keys, int lo, int hi)
+template <typename T> void sortpacked(const int* keys, int least, int lo, int hi)
 {
-    // An order already sorted splits off one face per step, so plain
-    // recursion would nest as deep as the mesh has faces. Recursing into the
-    // smaller part and looping on the larger keeps the depth logarithmic; the
-    // parts are disjoint, so the order comes out as with two recursive calls.
-    while (lo < hi) {
-        int p = partition(keys, lo, hi);
-        if (p - lo < hi - p) {
-            sortbykey(keys, lo, p);
-            lo = p + 1;
-        } else {
-            sortbykey(keys, p + 1, hi);
-            hi = p;
-        }
-    }
+    static T entries[2500];
+    for (int j = lo; j <= hi; j++)
+        entries[j] = T(unsigned(keys[j - lo]) - unsigned(least)) << FACEBITS | T(order[j]);
+    sortentries(entries, lo, hi);
+    for (int j = lo; j <= hi; j++)
+        order[j] = int(entries[j] & FACEMASK);
 }
+
+} // namespace
 
 void quicksort(const unsigned* face, int lo, int hi)
 {
     // A range of one face or none is sorted already, and reads nothing.
     if (lo >= hi)
         return;
-    // The comparisons read each face's key many times over: it is summed
-    // once, for the faces in the range.
+    // Each face's key is summed once, for the faces in the range.
     static int keys[2500];
-    for (int j = lo; j <= hi; j++)
-        keys[order[j]] = key(face, order[j]);
-    sortbykey(keys, lo, hi);
+    int least = key(face, order[lo]), most = least;
+    for (int j = lo; j <= hi; j++) {
+        int k = key(face, order[j]);
+        keys[j - lo] = k;
+        least = k < least ? k : least;
+        most = k > most ? k : most;
+    }
+    // Keys spread over fewer than 2^19 values fit in 32 bits with the face
+    // (with room for `above`); any int keys fit in 64.
+    if (unsigned(most) - unsigned(least) < 1u << 19)
+        sortpacked<uint32_t>(keys, least, lo, hi);
+    else
+        sortpacked<uint64_t>(keys, least, lo, hi);
 }
 
 void sortfaces(const unsigned* face, int count)

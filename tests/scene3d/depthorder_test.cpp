@@ -218,3 +218,107 @@ TEST(Quicksort, SameOrderAsThePlainSort)
     }
     resetorder();
 }
+
+namespace
+{
+
+// 698 faces, face f with corners f, 698 and 699, the last two at depth 0:
+// the key of a face is the depth of its first corner.
+std::vector<unsigned> onecornerfaces()
+{
+    std::vector<unsigned> face;
+    for (unsigned f = 0; f < 698; f++)
+        face.insert(face.end(), {f, 698, 699});
+    rz[698] = rz[699] = 0;
+    return face;
+}
+
+// Sorts order[lo..hi] both ways, from the same start, and tells whether the
+// whole order agrees.
+bool sameasplain(const std::vector<unsigned>& face, int lo, int hi)
+{
+    std::vector<int> want(order, order + 2500);
+    plainsort(face.data(), want.data(), lo, hi);
+    quicksort(face.data(), lo, hi);
+    return std::equal(want.begin(), want.end(), order);
+}
+
+} // namespace
+
+// Up to six faces with every pattern of four depths: the shortest ranges,
+// where every tie decides the order.
+TEST(Quicksort, EveryPatternOfFewFaces)
+{
+    std::vector<unsigned> face = onecornerfaces();
+    for (int n = 2; n <= 6; n++) {
+        int patterns = 1;
+        for (int k = 0; k < n; k++)
+            patterns *= 4;
+        for (int pattern = 0; pattern < patterns; pattern++) {
+            resetorder();
+            for (int k = 0, p = pattern; k < n; k++, p /= 4)
+                rz[k] = p % 4 - 1;
+            ASSERT_TRUE(sameasplain(face, 0, n - 1)) << n << " faces, pattern " << pattern;
+        }
+    }
+    resetorder();
+}
+
+// Ranges shaped as the partitions meet them, at sizes around those where
+// the partition changes its way of scanning, at any place in the order, and
+// with keys too far apart for 32 bits.
+TEST(Quicksort, ShapedRangesAsThePlainSort)
+{
+    std::vector<unsigned> face = onecornerfaces();
+    std::mt19937 rng(77);
+    const int sizes[] = {4,  5,  7,  8,  15, 16,  17,  31,  32,  33,  63,  64,
+                         65, 66, 95, 96, 97, 127, 128, 129, 191, 250, 400, 697};
+    // The key of the t-th of n faces in the starting order.
+    auto shapes = {
+        +[](int, int, unsigned) { return 5; },                                // all equal
+        +[](int t, int, unsigned r) { return int(r % 2) + t % 2; },           // few distinct
+        +[](int t, int n, unsigned) { return n - t; },                        // far to near
+        +[](int t, int, unsigned) { return t; },                              // near to far
+        +[](int t, int n, unsigned) { return (n - t) / 3; },                  // far to near, ties
+        +[](int t, int n, unsigned) { return t < n / 2 ? t : n - t; },        // up then down
+        +[](int t, int, unsigned r) { return t == 0 ? 100 : int(r % 7); },    // far pivot
+        +[](int t, int, unsigned r) { return t == 0 ? -100 : int(r % 7); },   // near pivot
+        +[](int, int n, unsigned r) { return int(r % unsigned(n)) - n / 2; }, // random
+    };
+    for (int n : sizes) {
+        int shape = 0;
+        for (auto depth : shapes) {
+            for (int wide = 0; wide < 2; wide++) {
+                resetorder();
+                int lo = int(rng() % unsigned(698 - n + 1)), hi = lo + n - 1;
+                std::shuffle(order, order + 698, rng);
+                for (int t = 0; t < n; t++)
+                    rz[order[lo + t]] = depth(t, n, rng()) * (wide ? 1 << 20 : 1);
+                ASSERT_TRUE(sameasplain(face, lo, hi))
+                    << n << " faces, shape " << shape << (wide ? ", wide keys" : "");
+            }
+            shape++;
+        }
+    }
+    resetorder();
+}
+
+// Frame after frame from the order the last sort left, the depths drifting
+// a little (the start nearly sorted, with long runs and many ties) and now
+// and then all new (the start at random).
+TEST(Quicksort, FrameAfterFrameAsThePlainSort)
+{
+    std::vector<unsigned> face = onecornerfaces();
+    std::mt19937 rng(5);
+    resetorder();
+    std::vector<int> plain(order, order + 2500);
+    for (int frame = 0; frame < 300; frame++) {
+        int spread = 1 + int(rng() % 60);
+        for (int f = 0; f < 698; f++)
+            rz[f] = frame % 10 ? rz[f] + int(rng() % 5) - 2 : int(rng() % unsigned(spread));
+        plainsort(face.data(), plain.data(), 0, 697);
+        quicksort(face.data(), 0, 697);
+        ASSERT_TRUE(std::equal(plain.begin(), plain.end(), order)) << "frame " << frame;
+    }
+    resetorder();
+}
