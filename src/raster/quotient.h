@@ -1,32 +1,19 @@
-// Exact quotients of the rasteriser's steps without a division where the
-// divisor is a span's width.
+// Quotients of the rasteriser's steps: a difference over a span's width or
+// over an edge's rows.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 namespace raster
 {
 
-// 2^34 / d rounded up, for d from 1 to 1024. For 0 <= n < 2^24 and such d,
-// n * m / 2^34 = n / d + n * e / (d * 2^34) with e = m * d - 2^34 < d, and
-// n * e < 2^34 keeps the extra below the quotient's next whole number: the
-// product's top bits are exactly the quotient, and it fits in 64 bits.
-inline constexpr std::array<uint64_t, 1025> reciprocals = [] {
-    std::array<uint64_t, 1025> m{};
-    for (uint64_t d = 1; d <= 1024; d++)
-        m[d] = ((uint64_t(1) << 34) + d - 1) / d;
-    return m;
-}();
-
-// n / d truncated towards zero, as the division gives it, for d >= 1.
+// n / d truncated towards zero, for d >= 1. The steps are taken in 64 bits,
+// but nearly always both fit in 32, and a 32-bit division, which truncates
+// alike, costs less on either target.
 inline int64_t quotient(int64_t n, int64_t d)
 {
-    uint64_t m = n < 0 ? 0 - uint64_t(n) : uint64_t(n);
-    if (m < (uint64_t(1) << 24) && d <= 1024) {
-        int64_t q = int64_t(m * reciprocals[d] >> 34);
-        return n < 0 ? -q : q;
-    }
+    if (n == int32_t(n) && d == int32_t(d))
+        return int32_t(n) / int32_t(d);
     return n / d;
 }
 

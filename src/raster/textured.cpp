@@ -25,8 +25,7 @@ namespace
     }
     // The ends are interpolated values: as 32-bit signed numbers they are
     // exact, and so is their difference in 64 bits. Dividing by the width
-    // gives the same quotient as the texel x 256 over pixel x 256 ratio;
-    // for narrow spans and short steps it is taken by a multiplication.
+    // gives the same quotient as the texel x 256 over pixel x 256 ratio.
     int64_t width = int64_t(x2) - x1;
     uint32_t u = uint32_t(u1), v = uint32_t(v1), du = 0, dv = 0;
     if (width > 0) {

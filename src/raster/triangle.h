@@ -92,7 +92,7 @@ template <int N> struct Edge {
         if (d <= 0)
             return;
         // Corners on whole pixels are a whole number of rows apart: then
-        // n * 256 / d is n over the rows, which is mostly a multiplication.
+        // n * 256 / d is n over the rows, a division of small numbers.
         auto perrow = [d](int64_t n) { return d % 256 ? n * 256 / d : quotient(n, d / 256); };
         dx = perrow(k.x - j.x);
         for (int i = 0; i < N; i++)
