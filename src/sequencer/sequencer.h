@@ -84,6 +84,7 @@ void drawtexts1();                             // afro/sidekick words over the c
 void drawtexts2();                             // the later words, last thing of the frame
 void drawclosing();                            // the closing word
 void overlaykeyed(const SDL_Surface* picture); // 0xFFFF shows the scene through
+void findkeyedrows(); // where afro's and sidekick's rows are not the key (start-up)
 
 // --- Main loop events (events.cpp) -------------------------------------------
 // Drains the event queue; returns 1 when the user asked to quit.

@@ -11,6 +11,7 @@ std::string startup()
     std::string bad = loadpictures();
     if (!bad.empty())
         return bad;
+    findkeyedrows();
     init_twist();
     init_interference();
     init_lens();

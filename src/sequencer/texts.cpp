@@ -1,5 +1,6 @@
 // Words laid over the scenes at fixed moments of the song, each on a keyed
 // picture, and the closing word on black.
+#include <cstdint>
 #include <cstring>
 
 #include "raster/raster.h"
@@ -50,22 +51,63 @@ const Message second[] = {
     {2700, 2820, &sidekick, {{20, 90, "3D"}, {10, 125, "SHIT"}}},
 };
 
-// Every pixel is written, the scene's own back where the key shows it: a
-// select by mask, with no branch, over a whole screen of pixels of two
-// pictures that do not overlap, which the compiler does many at a time.
-void keyed(Uint16* __restrict dst, const Uint16* __restrict src)
+// Every pixel of a run is written, the scene's own back where the key shows
+// it: a select by mask, with no branch, over pixels of two pictures that do
+// not overlap, which the compiler does many at a time.
+void keyed(Uint16* __restrict dst, const Uint16* __restrict src, int n)
 {
-    for (int p = 0; p < SCREEN_W * SCREEN_H; p++) {
+    for (int p = 0; p < n; p++) {
         const Uint16 key = src[p] == 0xFFFF ? 0xFFFF : 0;
         dst[p] = Uint16((src[p] & ~key) | (dst[p] & key));
     }
 }
 
+// The columns of each row of a keyed picture from its first pixel that is
+// not the key to its last, found at start-up for the demo's own pictures:
+// the rest of the row only shows the scene. Any other picture is laid over
+// whole.
+struct Opaque {
+    const SDL_Surface* picture = nullptr;
+    int16_t from[SCREEN_H], to[SCREEN_H];
+};
+Opaque opaque[2];
+
+void findopaque(Opaque& o, const SDL_Surface* picture)
+{
+    const Uint16* src = static_cast<const Uint16*>(picture->pixels);
+    for (int y = 0; y < SCREEN_H; y++) {
+        const Uint16* row = src + y * SCREEN_W;
+        int from = 0, to = SCREEN_W;
+        while (from < to && row[from] == 0xFFFF)
+            from++;
+        while (to > from && row[to - 1] == 0xFFFF)
+            to--;
+        o.from[y] = int16_t(from), o.to[y] = int16_t(to);
+    }
+    o.picture = picture;
+}
+
 } // namespace
+
+void findkeyedrows()
+{
+    findopaque(opaque[0], afro);
+    findopaque(opaque[1], sidekick);
+}
 
 void overlaykeyed(const SDL_Surface* picture)
 {
-    keyed(static_cast<Uint16*>(screen->pixels), static_cast<const Uint16*>(picture->pixels));
+    Uint16* dst = static_cast<Uint16*>(screen->pixels);
+    const Uint16* src = static_cast<const Uint16*>(picture->pixels);
+    for (const Opaque& o : opaque)
+        if (o.picture == picture) {
+            for (int y = 0; y < SCREEN_H; y++) {
+                int at = y * SCREEN_W + o.from[y];
+                keyed(dst + at, src + at, o.to[y] - o.from[y]);
+            }
+            return;
+        }
+    keyed(dst, src, SCREEN_W * SCREEN_H);
 }
 
 void drawtexts1()

@@ -189,6 +189,27 @@ TEST(KeyedOverlay, SameAsThePlainOverlay)
     SDL_FreeSurface(picture);
 }
 
+// The demo's own pictures are laid only over the columns of each row that
+// are not all key: the same screen as the whole overlay, for both of them,
+// over random screens.
+TEST(KeyedOverlay, DemoPicturesOnlyWhereTheyAreNotKey)
+{
+    setupscreen();
+    ASSERT_EQ(loadrunpictures(), "");
+    std::mt19937 rng(2790);
+    std::vector<Uint16> want(76800);
+    for (SDL_Surface* picture : {afro, sidekick})
+        for (int round = 0; round < 4; round++) {
+            for (int p = 0; p < 76800; p++) {
+                want[p] = pixels(screen)[p] = Uint16(rng());
+                if (pixels(picture)[p] != 0xFFFF)
+                    want[p] = pixels(picture)[p];
+            }
+            overlaykeyed(picture);
+            ASSERT_TRUE(std::equal(want.begin(), want.end(), pixels(screen)));
+        }
+}
+
 TEST_F(TimedTexts, GroupsDrawInTheirOwnStep)
 {
     // The words over the car belong to the first step, the later ones to
