@@ -51,15 +51,18 @@ const Message second[] = {
     {2700, 2820, &sidekick, {{20, 90, "3D"}, {10, 125, "SHIT"}}},
 };
 
-// Every pixel of a run is written, the scene's own back where the key shows
-// it: a select by mask, with no branch, over pixels of two pictures that do
-// not overlap, which the compiler does many at a time.
-void keyed(Uint16* __restrict dst, const Uint16* __restrict src, int n)
+// Every pixel of a run of blocks of eight is written, the scene's own back
+// where the key shows it: a select by mask, with no branch, over pixels of
+// two pictures that do not overlap, which the compiler does a block at a
+// time. Rows are whole blocks.
+static_assert(SCREEN_W % 8 == 0);
+void keyed(Uint16* __restrict dst, const Uint16* __restrict src, int blocks)
 {
-    for (int p = 0; p < n; p++) {
-        const Uint16 key = src[p] == 0xFFFF ? 0xFFFF : 0;
-        dst[p] = Uint16((src[p] & ~key) | (dst[p] & key));
-    }
+    for (int b = 0; b < blocks; b++, dst += 8, src += 8)
+        for (int p = 0; p < 8; p++) {
+            const Uint16 key = src[p] == 0xFFFF ? 0xFFFF : 0;
+            dst[p] = Uint16((src[p] & ~key) | (dst[p] & key));
+        }
 }
 
 // The columns of each row of a keyed picture from its first pixel that is
@@ -101,13 +104,15 @@ void overlaykeyed(const SDL_Surface* picture)
     const Uint16* src = static_cast<const Uint16*>(picture->pixels);
     for (const Opaque& o : opaque)
         if (o.picture == picture) {
+            // Whole blocks of the row around the columns: the key written
+            // over leaves the scene as it was.
             for (int y = 0; y < SCREEN_H; y++) {
-                int at = y * SCREEN_W + o.from[y];
-                keyed(dst + at, src + at, o.to[y] - o.from[y]);
+                int at = y * SCREEN_W + o.from[y] / 8 * 8;
+                keyed(dst + at, src + at, (o.to[y] + 7) / 8 - o.from[y] / 8);
             }
             return;
         }
-    keyed(dst, src, SCREEN_W * SCREEN_H);
+    keyed(dst, src, SCREEN_W * SCREEN_H / 8);
 }
 
 void drawtexts1()
