@@ -155,15 +155,42 @@ template <typename T> void sort3(T* a)
     a[2] = last ? y : q;
 }
 
+// Steps lo past the entries at the front of lo..hi that are each farther
+// than every entry after them. The partition of such a range takes the first
+// entry as pivot, stops both scans on it, swaps nothing and splits it off
+// alone, after its right scan has passed every entry: on an order that the
+// last frame left nearly sorted that would be once per entry. One pass from
+// the back finds the farthest entry behind each place instead.
+template <typename T> int peel(T* a, int lo, int hi)
+{
+    static T behind[2500];
+    T farthest = a[hi];
+    for (int k = hi - 1; k >= lo; k--) {
+        behind[k] = farthest;
+        farthest = a[k] > farthest ? a[k] : farthest;
+    }
+    while (lo < hi && a[lo] >= (behind[lo] | FACEMASK) + 1)
+        lo++;
+    return lo;
+}
+
 template <typename T> void sortentries(T* a, int lo, int hi)
 {
     // Each partition leaves two parts: the larger waits on a stack while the
     // smaller is sorted, which keeps the stack within the log of the size.
     // The parts are disjoint, so the order of their sorts does not matter.
-    int stack[2 * 32], top = 0;
+    int stack[2 * 32], top = 0, lone = 0;
     for (;;) {
         if (hi - lo >= 3) {
             int p = partition(a, lo, hi);
+            // Two pivots in a row split off alone on a long range likely
+            // begin a sorted run: the entries after them that would split off
+            // alone too are stepped over at once.
+            if (p == lo && hi - lo >= 16) {
+                lo = ++lone < 2 ? lo + 1 : peel(a, lo + 1, hi);
+                continue;
+            }
+            lone = 0;
             if (p - lo < hi - p) {
                 stack[top++] = p + 1, stack[top++] = hi;
                 hi = p;
