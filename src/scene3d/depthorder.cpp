@@ -160,18 +160,17 @@ template <typename T> void sort3(T* a)
 // entry as pivot, stops both scans on it, swaps nothing and splits it off
 // alone, after its right scan has passed every entry: on an order that the
 // last frame left nearly sorted that would be once per entry. One pass from
-// the back finds the farthest entry behind each place instead.
+// the back, keeping the farthest entry behind, finds the first that is not.
 template <typename T> int peel(T* a, int lo, int hi)
 {
-    static T behind[2500];
     T farthest = a[hi];
+    int first = hi;
     for (int k = hi - 1; k >= lo; k--) {
-        behind[k] = farthest;
+        if (a[k] < (farthest | FACEMASK) + 1)
+            first = k;
         farthest = a[k] > farthest ? a[k] : farthest;
     }
-    while (lo < hi && a[lo] >= (behind[lo] | FACEMASK) + 1)
-        lo++;
-    return lo;
+    return first;
 }
 
 template <typename T> void sortentries(T* a, int lo, int hi)

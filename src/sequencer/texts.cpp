@@ -1,7 +1,6 @@
 // Words laid over the scenes at fixed moments of the song, each on a keyed
 // picture, and the closing word on black.
 #include <cstdint>
-#include <cstring>
 
 #include "raster/raster.h"
 #include "sequencer/sequencer.h"
@@ -65,13 +64,13 @@ void keyed(Uint16* __restrict dst, const Uint16* __restrict src, int blocks)
         }
 }
 
-// The columns of each row of a keyed picture from its first pixel that is
-// not the key to its last, found at start-up for the demo's own pictures:
-// the rest of the row only shows the scene. Any other picture is laid over
-// whole.
+// The blocks of each row of a keyed picture around its pixels that are not
+// the key, found at start-up for the demo's own pictures: the rest of the
+// row only shows the scene, and the key written over in the blocks leaves
+// the scene as it was. Any other picture is laid over whole.
 struct Opaque {
     const SDL_Surface* picture = nullptr;
-    int16_t from[SCREEN_H], to[SCREEN_H];
+    int16_t first[SCREEN_H], blocks[SCREEN_H];
 };
 Opaque opaque[2];
 
@@ -85,7 +84,7 @@ void findopaque(Opaque& o, const SDL_Surface* picture)
             from++;
         while (to > from && row[to - 1] == 0xFFFF)
             to--;
-        o.from[y] = int16_t(from), o.to[y] = int16_t(to);
+        o.first[y] = int16_t(from / 8), o.blocks[y] = int16_t((to + 7) / 8 - from / 8);
     }
     o.picture = picture;
 }
@@ -104,11 +103,9 @@ void overlaykeyed(const SDL_Surface* picture)
     const Uint16* src = static_cast<const Uint16*>(picture->pixels);
     for (const Opaque& o : opaque)
         if (o.picture == picture) {
-            // Whole blocks of the row around the columns: the key written
-            // over leaves the scene as it was.
             for (int y = 0; y < SCREEN_H; y++) {
-                int at = y * SCREEN_W + o.from[y] / 8 * 8;
-                keyed(dst + at, src + at, (o.to[y] + 7) / 8 - o.from[y] / 8);
+                int at = y * SCREEN_W + o.first[y] * 8;
+                keyed(dst + at, src + at, o.blocks[y]);
             }
             return;
         }
