@@ -173,15 +173,54 @@ template <typename T> int peel(T* a, int lo, int hi)
     return first;
 }
 
+// Ranges of at least this many entries look up where their right scan
+// first stops.
+const int REACH = 32;
+
+// The last place in lo..hi whose entry in `most`, which never grows from
+// place to place, is at least `below`; the first is. It lies in the n places
+// from `at` on, and halving them picks it without a branch.
+template <typename T> int laststop(const T* most, int lo, int hi, T below)
+{
+    int at = lo;
+    for (int n = hi - lo + 1; n > 1;) {
+        int half = n / 2;
+        at = most[at + half] >= below ? at + half : at;
+        n -= half;
+    }
+    return at;
+}
+
 template <typename T> void sortentries(T* a, int lo, int hi)
 {
+    // The partition of a range whose right scan first stops at `last` swaps
+    // and splits as that of lo..last: the entries after `last` are passed
+    // and never touched. Frame after frame the first entry is among the
+    // farthest and splits off with a few others while its right scan passes
+    // all the rest, so that scan is looked up instead, in most[k]: the
+    // farthest entry from k to the end (0 after it) as the sort starts. Every
+    // exchange moves an entry whose key is not farther than some pivot's to a
+    // later place, and one whose key is not nearer to the earlier place, so
+    // no key from k on ever grows farther than that of most[k].
+    static T most[2501];
+    const int end = hi;
+    most[end + 1] = 0;
+    for (int k = end; k >= lo; k--)
+        most[k] = a[k] > most[k + 1] ? a[k] : most[k + 1];
+
     // Each partition leaves two parts: the larger waits on a stack while the
     // smaller is sorted, which keeps the stack within the log of the size.
     // The parts are disjoint, so the order of their sorts does not matter.
     int stack[2 * 32], top = 0, lone = 0;
     for (;;) {
         if (hi - lo >= 3) {
-            int p = partition(a, lo, hi);
+            // Where an entry after the range might stop the scan, so might
+            // any in it: there is nothing to look up.
+            int last = hi;
+            const T below = a[lo] & ~T(FACEMASK);
+            if (hi - lo + 1 >= REACH && most[hi + 1] < below)
+                last = laststop(most, lo, hi, below);
+            int p = partition(a, lo, last);
             // Two pivots in a row split off alone on a long range likely
             // begin a sorted run: the entries after them that would split off
             // alone too are stepped over at once.

@@ -284,6 +284,11 @@ TEST(Quicksort, ShapedRangesAsThePlainSort)
         +[](int t, int, unsigned r) { return t == 0 ? 100 : int(r % 7); },    // far pivot
         +[](int t, int, unsigned r) { return t == 0 ? -100 : int(r % 7); },   // near pivot
         +[](int, int n, unsigned r) { return int(r % unsigned(n)) - n / 2; }, // random
+        // Far to near with every third entry a few places nearer: each pivot
+        // splits off a few entries, and equal keys lie on both sides of where
+        // its right scan first stops.
+        +[](int t, int n, unsigned) { return n - t - (t % 3 ? 0 : 3); },
+        +[](int t, int n, unsigned r) { return (n - t) / 4 - int(r % 2); },
     };
     for (int n : sizes) {
         int shape = 0;
