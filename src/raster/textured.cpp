@@ -43,13 +43,15 @@ namespace
         x = 0;
     }
     // The texel of (u, v) is ((u >> 8) - (v >> 8) * 256) mod 65536, that is
-    // bits 8 to 23 of u less bits 8 to 15 of v where they stand. Only low
-    // bits take part, so the words may wrap and the shift need not keep the
-    // sign: per pixel one shift, one subtraction, one mask and a copy.
+    // bits 8 to 23 of u less bits 8 to 15 of v where they stand. Only those
+    // low bits take part, so both go in one word that one addition steps:
+    // v's low 16 bits at the bottom, u from bit 25 up. A span has at most
+    // 320 pixels, so the carries out of v, one a step at most, stay in the
+    // nine bits between and never reach u.
+    uint64_t uv = uint64_t(u) << 25 | (v & 0xFFFF), step = uint64_t(du) << 25 | (dv & 0xFFFF);
     for (Uint16 *p = dst + x, *stop = dst + end; p < stop; p++) {
-        *p = tex[((u >> 8) - (v & 0xFF00)) & 0xFFFF];
-        u += du;
-        v += dv;
+        *p = tex[((uv >> 33) - (uv & 0xFF00)) & 0xFFFF];
+        uv += step;
     }
 }
 

@@ -116,6 +116,35 @@ TEST(Textured, TexelAddress)
     EXPECT_EQ(at(5, 0), Uint16((u1 + du) >> 8));
 }
 
+// Spans at random, from short to the whole row and partly off either side,
+// with coordinates anywhere in 32 bits, so that v wraps at nearly every
+// pixel: every pixel is the texel of the coordinates stepped one by one.
+TEST(Textured, SpansStepPixelByPixel)
+{
+    std::mt19937 rng(616);
+    for (int n = 0; n < 3000; n++) {
+        setupscreen();
+        int x1 = int(rng() % 700) - 200, x2 = n % 3 ? x1 + int(rng() % 12) : int(rng() % 700) - 200;
+        int32_t u1 = int32_t(rng()), v1 = int32_t(rng()), u2 = int32_t(rng()), v2 = int32_t(rng());
+        if (n % 5 == 0)
+            v2 = v1 + int32_t(rng() % 512) - 256; // few wraps
+        drawtextrline(x1, 7, u1, v1, x2, u2, v2, tex(), screen);
+        int lo = std::min(x1, x2), hi = std::max(x1, x2);
+        int64_t width = hi - lo;
+        uint32_t u = uint32_t(x1 <= x2 ? u1 : u2), v = uint32_t(x1 <= x2 ? v1 : v2), du = 0, dv = 0;
+        if (width > 0) {
+            du = uint32_t(((x1 <= x2 ? int64_t(u2) - u1 : int64_t(u1) - u2)) / width);
+            dv = uint32_t(((x1 <= x2 ? int64_t(v2) - v1 : int64_t(v1) - v2)) / width);
+        }
+        for (int x = 0; x < 320; x++) {
+            bool inside = x >= lo && x < std::max(hi, lo + 1);
+            uint32_t k = uint32_t(x - lo), pu = u + k * du, pv = v + k * dv;
+            Uint16 want = inside ? Uint16((pu >> 8) - (pv >> 8) * 256) : 0;
+            ASSERT_EQ(at(x, 7), want) << "span " << n << ", column " << x;
+        }
+    }
+}
+
 // A triangle partly off the screen writes exactly the screen part of what it
 // writes on a larger canvas: the steps over rows above and columns left of
 // the screen land where one-by-one stepping would.
