@@ -14,7 +14,9 @@ namespace
 // One row of texels from column x1 to x2 of the row that starts at `dst`.
 // Texture coordinates are taken as 32-bit words whatever the width of long,
 // so both builds draw the same pixels. A triangle's rows are drawn here
-// directly, so that its few pixels a row cost no call.
+// directly, so that its few pixels a row cost no call. Columns are counted
+// in I: 64 bits take any ends, 32 bits those of a walk near the origin.
+template <class I>
 [[gnu::always_inline]] inline void texturespan(Uint16* dst, const Uint16* tex, int x1, int32_t u1,
                                                int32_t v1, int x2, int32_t u2, int32_t v2)
 {
@@ -26,7 +28,7 @@ namespace
     // The ends are interpolated values: as 32-bit signed numbers they are
     // exact, and so is their difference in 64 bits. Dividing by the width
     // gives the same quotient as the texel x 256 over pixel x 256 ratio.
-    int64_t width = int64_t(x2) - x1;
+    I width = I(x2) - x1;
     uint32_t u = uint32_t(u1), v = uint32_t(v1), du = 0, dv = 0;
     if (width > 0) {
         du = uint32_t(raster::quotient(int64_t(u2) - u1, width));
@@ -34,8 +36,8 @@ namespace
     }
     // Equal ends still draw their one pixel. Columns left of the screen are
     // stepped over in one jump; the span stops at the right edge.
-    int64_t end = std::min<int64_t>(std::max<int64_t>(x2, int64_t(x1) + 1), SCREEN_W);
-    int64_t x = x1;
+    I end = std::min<I>(std::max<I>(x2, I(x1) + 1), SCREEN_W);
+    I x = x1;
     if (x < 0) {
         uint32_t k = uint32_t(-x);
         u += k * du;
@@ -55,6 +57,87 @@ namespace
     }
 }
 
+// One side of a triangle on the screen, walked down its rows: where it is,
+// x in 24.8 and the texture coordinates, and its steps per row.
+struct Side {
+    int32_t x, dx;
+    uint32_t u, v, du, dv;
+
+    void step(int32_t k)
+    {
+        x += k * dx;
+        u += uint32_t(k) * du;
+        v += uint32_t(k) * dv;
+    }
+};
+
+// The side from corner j down to corner k, starting at j; a flat one has no
+// steps. Corners on whole pixels are a whole number of rows apart.
+Side side(const Corner2& j, const Corner2& k)
+{
+    Side s{j.x * 256, 0, uint32_t(j.u), uint32_t(j.v), 0, 0};
+    int32_t rows = k.y - j.y;
+    if (rows > 0) {
+        s.dx = (k.x - j.x) * 256 / rows;
+        s.du = uint32_t(raster::quotient(int64_t(int32_t(k.u)) - int32_t(j.u), rows));
+        s.dv = uint32_t(raster::quotient(int64_t(int32_t(k.v)) - int32_t(j.v), rows));
+    }
+    return s;
+}
+
+// Rows row up to end - 1 between sides a and b, as the general walk takes
+// them: rows above the screen stepped over in one jump, none past the
+// bottom.
+[[gnu::always_inline]] inline void siderows(int32_t& row, int32_t end, Side& a, Side& b,
+                                            Uint16* dst, const Uint16* tex)
+{
+    if (row < 0) {
+        int32_t k = std::min(-row, end - row);
+        a.step(k);
+        b.step(k);
+        row += k;
+    }
+    for (int32_t last = std::min<int32_t>(end, SCREEN_H); row < last; row++) {
+        texturespan<int32_t>(dst + ymult[row], tex, a.x >> 8, int32_t(a.u), int32_t(a.v), b.x >> 8,
+                             int32_t(b.u), int32_t(b.v));
+        a.step(1);
+        b.step(1);
+    }
+}
+
+// Within 2^22 pixels of the origin, as every corner on and around the
+// screen is, a position in 24.8 fits in 32 bits, and so does every place and
+// step of the walk, which stays between the corners.
+bool nearorigin(const Corner2& c)
+{
+    return uint32_t(c.x) + (1u << 22) < (1u << 23) && uint32_t(c.y) + (1u << 22) < (1u << 23);
+}
+
+// The walk of the general rasteriser, in 32-bit numbers, for corners near
+// the origin: the same corner sort and edges, the same rows.
+void scannear(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
+              const Uint16* tex)
+{
+    for (int round = 0; round < 2; round++) {
+        if (c2->y < c1->y)
+            std::swap(c1, c2);
+        if (c3->y < c2->y)
+            std::swap(c2, c3);
+        if (c3->y < c1->y)
+            std::swap(c1, c3);
+    }
+    // Side a is the long edge 1->3 when corner 2 lies to its right; the
+    // other side takes 1->2, then 2->3.
+    Side a = side(*c1, *c2), b = side(*c1, *c3);
+    bool longa = a.dx > b.dx;
+    if (longa)
+        std::swap(a, b);
+    int32_t row = c1->y;
+    siderows(row, c2->y, a, b, dst, tex);
+    (longa ? b : a) = side(*c2, *c3);
+    siderows(row, c3->y, a, b, dst, tex);
+}
+
 } // namespace
 
 void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
@@ -62,15 +145,19 @@ void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* textur
 {
     if (raster::facesaway(c1, c2, c3))
         return;
+    const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
+    Uint16* dst = static_cast<Uint16*>(target->pixels);
+    if (nearorigin(c1) && nearorigin(c2) && nearorigin(c3)) {
+        scannear(&c1, &c2, &c3, dst, tex);
+        return;
+    }
     auto corner = [](const Corner2& c) {
         return raster::Corner<2>{
             int64_t(c.x) * 256, int64_t(c.y) * 256, {uint32_t(c.u), uint32_t(c.v)}};
     };
-    const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
-    Uint16* dst = static_cast<Uint16*>(target->pixels);
     auto span = [tex, dst](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
-        texturespan(dst + ymult[row], tex, xa, int32_t(a[0]), int32_t(a[1]), xb, int32_t(b[0]),
-                    int32_t(b[1]));
+        texturespan<int64_t>(dst + ymult[row], tex, xa, int32_t(a[0]), int32_t(a[1]), xb,
+                             int32_t(b[0]), int32_t(b[1]));
     };
     raster::scantriangle(corner(c1), corner(c2), corner(c3), span);
 }
@@ -78,7 +165,7 @@ void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* textur
 void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
                    const SDL_Surface* texture, SDL_Surface* target)
 {
-    texturespan(static_cast<Uint16*>(target->pixels) + ymult[y],
-                static_cast<const Uint16*>(texture->pixels), x1, int32_t(u1), int32_t(v1), x2,
-                int32_t(u2), int32_t(v2));
+    texturespan<int64_t>(static_cast<Uint16*>(target->pixels) + ymult[y],
+                         static_cast<const Uint16*>(texture->pixels), x1, int32_t(u1), int32_t(v1),
+                         x2, int32_t(u2), int32_t(v2));
 }

@@ -215,6 +215,57 @@ TEST(Textured, HugeAndFarOffTriangles)
         ASSERT_EQ(at(x, 7), Uint16(((x + 2000000000LL) * du) >> 8)) << "column " << x;
 }
 
+// Corners on either side of 2^22 pixels from the origin, where the walk
+// leaves 32 bits for 64, draw what the one-by-one stepping draws.
+TEST(Textured, CornersAroundTheWideWalk)
+{
+    std::mt19937 rng(22);
+    const int edge = 1 << 22;
+    // A wedge from far left to far right and back, whose long sides are
+    // 2^23 pixels across, just short of and just past it.
+    for (int w : {edge - 1, edge + 10}) {
+        setupscreen();
+        int64_t x[3] = {-w, w, -w}, y[3] = {0, 100, 200}, u[3] = {0, 65535, 300},
+                v[3] = {65535, 0, 900};
+        setcorners(int(x[0]), int(y[0]), int(x[1]), int(y[1]), int(x[2]), int(y[2]));
+        textured(0, 1, 2, u[0], v[0], u[1], v[1], u[2], v[2], tex());
+        Canvas cv(0, 0, 320, 240);
+        reftextured(cv, x, y, u, v, pixels(tex()));
+        ASSERT_EQ(comparescreen(cv), "") << "half width " << w;
+        EXPECT_GT(drawn(), 15000);
+    }
+    int drawnany = 0;
+    for (int n = 0; n < 16; n++) {
+        setupscreen();
+        int64_t x[3], y[3], u[3], v[3];
+        for (int k = 0; k < 3; k++) {
+            x[k] = int64_t(rng() % 320), y[k] = int64_t(rng() % 240);
+            u[k] = int64_t(rng() % 65536), v[k] = int64_t(rng() % 65536);
+        }
+        // One corner far out on one axis, just inside or just outside, and
+        // in every other triangle a second one as far the other way.
+        int far = n % 3, sign = n % 2 ? 1 : -1, at = edge - 2 + int(rng() % 4);
+        int64_t* axis = n % 4 < 2 ? x : y;
+        axis[far] = sign * at;
+        if (n % 8 >= 4)
+            axis[(far + 1) % 3] = -sign * (edge - 2 + int(rng() % 4));
+        setcorners(int(x[0]), int(y[0]), int(x[1]), int(y[1]), int(x[2]), int(y[2]));
+        for (int turn = 0; turn < 2; turn++) {
+            // Both windings: one of them faces the eye.
+            int b = turn ? 2 : 1, c = turn ? 1 : 2;
+            int64_t xs[3] = {x[0], x[b], x[c]}, ys[3] = {y[0], y[b], y[c]};
+            int64_t us[3] = {u[0], u[b], u[c]}, vs[3] = {v[0], v[b], v[c]};
+            setupscreen();
+            textured(0, b, c, us[0], vs[0], us[1], vs[1], us[2], vs[2], tex());
+            Canvas cv(0, 0, 320, 240);
+            reftextured(cv, xs, ys, us, vs, pixels(tex()));
+            ASSERT_EQ(comparescreen(cv), "") << "triangle " << n << ", turn " << turn;
+            drawnany += drawn() > 0;
+        }
+    }
+    EXPECT_GE(drawnany, 12);
+}
+
 // Interpolation stays exact when the steps over off-screen rows and columns
 // are tens of thousands long.
 TEST(Textured, LargeTriangleMatchesStepByStep)
