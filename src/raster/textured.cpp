@@ -31,8 +31,8 @@ template <class I>
     I width = I(x2) - x1;
     uint32_t u = uint32_t(u1), v = uint32_t(v1), du = 0, dv = 0;
     if (width > 0) {
-        du = uint32_t(raster::quotient(int64_t(u2) - u1, width));
-        dv = uint32_t(raster::quotient(int64_t(v2) - v1, width));
+        du = uint32_t(raster::spanquotient(int64_t(u2) - u1, width));
+        dv = uint32_t(raster::spanquotient(int64_t(v2) - v1, width));
     }
     // Equal ends still draw their one pixel. Columns left of the screen are
     // stepped over in one jump; the span stops at the right edge.

@@ -299,6 +299,24 @@ TEST(Textured, StepQuotientIsTheDivision)
                 ASSERT_EQ(raster::quotient(sn, d), sn / d) << sn << " / " << d;
 }
 
+// A span's quotient by a reciprocal, for every width it takes one for and a
+// few past them, is the division's: at the largest differences of two 32-bit
+// coordinates, around every multiple of the width there, and at random.
+TEST(Textured, SpanQuotientIsTheDivision)
+{
+    std::mt19937_64 rng(1023);
+    const int64_t most = (int64_t(1) << 32) - 1;
+    for (int64_t d = 1; d < 1100; d++) {
+        std::vector<int64_t> ns = {0,     1,    d - 1,           d,
+                                   d + 1, most, most - most % d, most - most % d - 1};
+        for (int i = 0; i < 40; i++)
+            ns.push_back(int64_t(rng() % uint64_t(most + 1)));
+        for (int64_t n : ns)
+            for (int64_t sn : {n, -n})
+                ASSERT_EQ(raster::spanquotient(sn, d), sn / d) << sn << " / " << d;
+    }
+}
+
 #if defined(__SIZEOF_INT128__)
 // The back-face test against the cross product taken in 128 bits (where
 // the compiler has them), with corners on the screen, around the edge where
