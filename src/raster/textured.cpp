@@ -114,18 +114,12 @@ bool nearorigin(const Corner2& c)
 }
 
 // The walk of the general rasteriser, in 32-bit numbers, for corners near
-// the origin: the same corner sort and edges, the same rows.
+// the origin: the same corner sort (of pointers here, cheaper to swap) and
+// edges, the same rows.
 void scannear(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
               const Uint16* tex)
 {
-    for (int round = 0; round < 2; round++) {
-        if (c2->y < c1->y)
-            std::swap(c1, c2);
-        if (c3->y < c2->y)
-            std::swap(c2, c3);
-        if (c3->y < c1->y)
-            std::swap(c1, c3);
-    }
+    raster::sortcorners(c1, c2, c3);
     // Side a is the long edge 1->3 when corner 2 lies to its right; the
     // other side takes 1->2, then 2->3.
     Side a = side(*c1, *c2), b = side(*c1, *c3);

@@ -60,16 +60,20 @@ template <class P> bool facesaway(const P& c1, const P& c2, const P& c3)
     return less(p, q);
 }
 
+// A corner's row, whether the corners or pointers to them are sorted.
+template <class C> auto rowof(const C& c) { return c.y; }
+template <class C> auto rowof(const C* c) { return c->y; }
+
 // Sorts three corners top first by two rounds of fixed exchanges. The
 // comparisons are strict, so corners on one row keep their order.
 template <class C> void sortcorners(C& c1, C& c2, C& c3)
 {
     for (int round = 0; round < 2; round++) {
-        if (c2.y < c1.y)
+        if (rowof(c2) < rowof(c1))
             std::swap(c1, c2);
-        if (c3.y < c2.y)
+        if (rowof(c3) < rowof(c2))
             std::swap(c2, c3);
-        if (c3.y < c1.y)
+        if (rowof(c3) < rowof(c1))
             std::swap(c1, c3);
     }
 }
