@@ -29,7 +29,10 @@ for lib in libc6 libstdc++6 libmikmod3 libsdl-image1.2 libsdl1.2; do
   done
   [[ $found == 1 ]] || fail "Depends lacks $lib (>= ...): $depends"
 done
-dpkg-deb -I "$deb" | grep -q '^ Section: games' || fail "not in section games"
+# Fields are read whole: a `grep -q` would close the pipe early, and under
+# pipefail the writer's SIGPIPE would fail the check at random.
+section=$(dpkg-deb -f "$deb" Section)
+[[ $section == games ]] || fail "not in section games: $section"
 lintian --fail-on error "$deb" >"$work/lintian.txt" 2>&1 || { cat "$work/lintian.txt"; fail "lintian errors"; }
 
 root=$work/root
@@ -56,7 +59,7 @@ if [[ $(id -u) -ne 0 ]] || ! command -v apt-get >/dev/null; then
   echo "package: unpacked and ran; apt-get install skipped (not root)"
   exit 0
 fi
-if dpkg-query -W -f='${Status}' quorvast 2>/dev/null | grep -q 'ok installed'; then
+if [[ $(dpkg-query -W -f='${Status}' quorvast 2>/dev/null || true) == *'ok installed' ]]; then
   echo "package: unpacked and ran; apt-get install skipped (quorvast is installed here already)"
   exit 0
 fi
