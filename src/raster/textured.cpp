@@ -58,29 +58,36 @@ template <class I>
 }
 
 // One side of a triangle on the screen, walked down its rows: where it is,
-// x in 24.8 and the texture coordinates, and its steps per row.
+// x in 24.8, and its texture coordinates, with their steps per row. The
+// coordinates share one 64-bit word, u above v, v lifted by 2^31: a side
+// only ever walks from one corner towards the next, so its v stays between
+// the two corners' 32-bit values, the lifted v in the low 32 bits, and the
+// word is exactly u * 2^32 + v + 2^31 (modulo 2^64, where the steps wrap).
+// Two registers a side instead of four keep the walk in registers.
 struct Side {
     int32_t x, dx;
-    uint32_t u, v, du, dv;
+    uint64_t uv, duv;
 
     void step(int32_t k)
     {
         x += k * dx;
-        u += uint32_t(k) * du;
-        v += uint32_t(k) * dv;
+        uv += uint64_t(uint32_t(k)) * duv;
     }
+    int32_t u() const { return int32_t(uint32_t(uv >> 32)); }
+    int32_t v() const { return int32_t(uint32_t(uv) ^ 0x80000000u); }
 };
 
 // The side from corner j down to corner k, starting at j; a flat one has no
 // steps. Corners on whole pixels are a whole number of rows apart.
 Side side(const Corner2& j, const Corner2& k)
 {
-    Side s{j.x * 256, 0, uint32_t(j.u), uint32_t(j.v), 0, 0};
+    Side s{j.x * 256, 0, uint64_t(uint32_t(j.u)) << 32 | (uint32_t(j.v) ^ 0x80000000u), 0};
     int32_t rows = k.y - j.y;
     if (rows > 0) {
         s.dx = (k.x - j.x) * 256 / rows;
-        s.du = uint32_t(raster::quotient(int64_t(int32_t(k.u)) - int32_t(j.u), rows));
-        s.dv = uint32_t(raster::quotient(int64_t(int32_t(k.v)) - int32_t(j.v), rows));
+        int64_t du = raster::quotient(int64_t(int32_t(k.u)) - int32_t(j.u), rows);
+        int64_t dv = raster::quotient(int64_t(int32_t(k.v)) - int32_t(j.v), rows);
+        s.duv = (uint64_t(du) << 32) + uint64_t(dv);
     }
     return s;
 }
@@ -98,8 +105,7 @@ Side side(const Corner2& j, const Corner2& k)
         row += k;
     }
     for (int32_t last = std::min<int32_t>(end, SCREEN_H); row < last; row++) {
-        texturespan<int32_t>(dst + ymult[row], tex, a.x >> 8, int32_t(a.u), int32_t(a.v), b.x >> 8,
-                             int32_t(b.u), int32_t(b.v));
+        texturespan<int32_t>(dst + ymult[row], tex, a.x >> 8, a.u(), a.v(), b.x >> 8, b.u(), b.v());
         a.step(1);
         b.step(1);
     }

@@ -266,6 +266,41 @@ TEST(Textured, CornersAroundTheWideWalk)
     EXPECT_GE(drawnany, 12);
 }
 
+// Texture coordinates anywhere in 32 bits, from one extreme to the other
+// over one row, a few rows or many, each side walked against the
+// step-by-step reference: the walk keeps u and v in one word, which must
+// never let v's carries reach u.
+TEST(Textured, CoordinatesAcrossAll32Bits)
+{
+    std::mt19937 rng(32);
+    const int64_t ends[] = {INT32_MIN, INT32_MIN + 1, -1, 0, 1, INT32_MAX - 1, INT32_MAX};
+    for (int n = 0; n < 400; n++) {
+        int64_t x[3], y[3], u[3], v[3];
+        int rows = n % 4 == 0 ? 1 + n % 3 : 1 + int(rng() % 200);
+        int top = int(rng() % 240) - 20;
+        for (int k = 0; k < 3; k++) {
+            x[k] = int64_t(rng() % 400) - 40;
+            y[k] = k == 0 ? top : top + int64_t(rng() % uint32_t(rows + 1));
+            bool extreme = n % 2 == 0;
+            u[k] = extreme ? ends[rng() % 7] : int64_t(int32_t(rng()));
+            v[k] = extreme ? ends[rng() % 7] : int64_t(int32_t(rng()));
+        }
+        y[1 + n % 2] = top + rows;
+        for (int turn = 0; turn < 2; turn++) {
+            int b = turn ? 2 : 1, c = turn ? 1 : 2;
+            int64_t xs[3] = {x[0], x[b], x[c]}, ys[3] = {y[0], y[b], y[c]};
+            int64_t us[3] = {u[0], u[b], u[c]}, vs[3] = {v[0], v[b], v[c]};
+            setupscreen();
+            setcorners(int(xs[0]), int(ys[0]), int(xs[1]), int(ys[1]), int(xs[2]), int(ys[2]));
+            textured(0, 1, 2, long(us[0]), long(vs[0]), long(us[1]), long(vs[1]), long(us[2]),
+                     long(vs[2]), tex());
+            Canvas cv(0, 0, 320, 240);
+            reftextured(cv, xs, ys, us, vs, pixels(tex()));
+            ASSERT_EQ(comparescreen(cv), "") << "triangle " << n << ", turn " << turn;
+        }
+    }
+}
+
 // Interpolation stays exact when the steps over off-screen rows and columns
 // are tens of thousands long.
 TEST(Textured, LargeTriangleMatchesStepByStep)
