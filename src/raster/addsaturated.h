@@ -27,6 +27,31 @@ inline uint16_t addsaturated(uint16_t d, uint16_t f)
     return uint16_t(addsaturatedwords<uint32_t>(d, f));
 }
 
+// Vectors of eight 16-bit lanes, where the machine has them.
+#if defined(__SSE2__) || defined(__ARM_NEON) || defined(__wasm_simd128__)
+#define RASTER_LANES 1
+typedef uint16_t Lanes __attribute__((vector_size(16)));
+#endif
+
+// Adds n consecutive texels onto `out`: eight at a time where the machine
+// has vectors, otherwise one by one, skipping black.
+inline void addsaturatedrun(uint16_t* out, const uint16_t* texels, int64_t n)
+{
+    int64_t i = 0;
+#if RASTER_LANES
+    for (; i + 8 <= n; i += 8) {
+        Lanes f, d;
+        memcpy(&f, texels + i, sizeof f);
+        memcpy(&d, out + i, sizeof d);
+        d = addsaturatedwords<Lanes>(d, f);
+        memcpy(out + i, &d, sizeof d);
+    }
+#endif
+    for (; i < n; i++)
+        if (uint16_t f = texels[i])
+            out[i] = addsaturated(out[i], f);
+}
+
 // Adds n texels of one row of a picture onto `out`, the k-th pixel taking
 // the texel in column columns[k]: eight at a time in one vector where the
 // machine has them (the texels go straight into its lanes), otherwise one
@@ -34,8 +59,7 @@ inline uint16_t addsaturated(uint16_t d, uint16_t f)
 inline void addsaturatedrow(uint16_t* out, const uint16_t* line, const uint8_t* columns, int64_t n)
 {
     int64_t i = 0;
-#if defined(__SSE2__) || defined(__ARM_NEON) || defined(__wasm_simd128__)
-    typedef uint16_t Lanes __attribute__((vector_size(16)));
+#if RASTER_LANES
     for (; i + 8 <= n; i += 8) {
         const uint8_t* c = columns + i;
         Lanes f = {line[c[0]], line[c[1]], line[c[2]], line[c[3]],

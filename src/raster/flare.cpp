@@ -2,10 +2,65 @@
 // screen channel by channel, saturating.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "base/base.h"
 #include "raster/addsaturated.h"
 #include "raster/raster.h"
+
+namespace
+{
+
+// Glows scaled to a size, kept from one call to the next: the car's lamps
+// come back at the same few sizes frame after frame, and a scaled glow is
+// added row by row from consecutive texels, with no texel to look up. A glow
+// is scaled the second time its picture and size are asked for, so that
+// sizes that change every frame cost no more than before. It is found again
+// by its size and the address of its picture, and only used if it was
+// scaled from the same texels as the picture holds now.
+const int64_t KEPTSIZE = 80; // the largest side kept
+const int KEPT = 8;
+
+struct Scaled {
+    int64_t s = 0; // 0: a free place
+    const Uint16* picture = nullptr;
+    bool ready = false; // scaled, not only asked for once
+    Uint16 source[64 * 64];
+    Uint16 texels[KEPTSIZE * KEPTSIZE];
+};
+
+Scaled kept[KEPT];
+int nextkept;
+
+// The glow of `src` scaled to s x s with `step`, if it has been asked for
+// before; nullptr the first time.
+const Uint16* scaled(const Uint16* src, int64_t s, int64_t step)
+{
+    if (s > KEPTSIZE)
+        return nullptr;
+    Scaled* e = nullptr;
+    for (Scaled& k : kept)
+        if (k.s == s && k.picture == src && memcmp(k.source, src, sizeof k.source) == 0) {
+            e = &k;
+            break;
+        }
+    if (!e) {
+        e = &kept[nextkept];
+        nextkept = (nextkept + 1) % KEPT;
+        e->s = s, e->picture = src, e->ready = false;
+        memcpy(e->source, src, sizeof e->source);
+        return nullptr;
+    }
+    if (!e->ready) {
+        for (int64_t r = 0; r < s; r++)
+            for (int64_t c = 0; c < s; c++)
+                e->texels[r * s + c] = src[(r * step >> 8) * 64 + (c * step >> 8)];
+        e->ready = true;
+    }
+    return e->texels;
+}
+
+} // namespace
 
 // Positions are taken in 64 bits: a flare may be asked for anywhere.
 void drawflare(int x, int y, int size, unsigned char kind, int tick, SDL_Surface* target)
@@ -34,6 +89,14 @@ void drawflare(int x, int y, int size, unsigned char kind, int tick, SDL_Surface
     // visible columns' texel columns are found once for all rows.
     int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(left + s, SCREEN_W);
     int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(top + s, SCREEN_H);
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    if (const Uint16* glow = scaled(src, s, step)) {
+        for (int64_t row = y0; row < y1; row++)
+            raster::addsaturatedrun(dst + ymult[row] + x0, glow + (row - top) * s + (x0 - left),
+                                    x1 - x0);
+        return;
+    }
     uint8_t columns[SCREEN_W];
     for (int64_t k = 0, tu = (x0 - left) * step; k < x1 - x0; k++, tu += step)
         columns[k] = uint8_t(tu >> 8);

@@ -176,6 +176,24 @@ Uint16 plainadd(Uint16 d, Uint16 f)
     return Uint16(r << 11 | g << 5 | b);
 }
 
+// The screen as it is, with the flare of `image` added by the plain rules.
+Canvas screenwithflare(int x, int y, int size, const Uint16* image)
+{
+    Canvas want(0, 0, 320, 240);
+    for (int py = 0; py < 240; py++)
+        for (int px = 0; px < 320; px++)
+            want.put(px, py, at(px, py));
+    int s = size + 10 - ((y & 1) ? 13 : 0);
+    if (s <= 0)
+        return want;
+    Canvas glow = refflare(x, y, s, image);
+    for (int py = 0; py < 240; py++)
+        for (int px = 0; px < 320; px++)
+            if (glow.inside(px, py) && glow.get(px, py) >= 0)
+                want.put(px, py, plainadd(Uint16(want.get(px, py)), Uint16(glow.get(px, py))));
+    return want;
+}
+
 TEST_F(Flare, WholePixelAddIsTheChannelByChannelAdd)
 {
     std::mt19937 rng(7);
@@ -203,19 +221,41 @@ TEST_F(Flare, WholePixelAddIsTheChannelByChannelAdd)
         setup(image.get());
         for (int i = 0; i < 76800; i++)
             pixels(screen)[i] = Uint16(rng());
-        Canvas want(0, 0, 320, 240);
-        for (int y = 0; y < 240; y++)
-            for (int x = 0; x < 320; x++)
-                want.put(x, y, at(x, y));
         int x = int(rng() % 400) - 40, y = int(rng() % 300) - 30, size = int(rng() % 120);
-        int s = size + 10 - ((y & 1) ? 13 : 0);
-        Canvas glow = s > 0 ? refflare(x, y, s, pixels(image.get())) : Canvas(0, 0, 1, 1);
-        for (int py = 0; py < 240; py++)
-            for (int px = 0; px < 320; px++)
-                if (glow.inside(px, py) && glow.get(px, py) >= 0)
-                    want.put(px, py, plainadd(Uint16(want.get(px, py)), Uint16(glow.get(px, py))));
+        Canvas want = screenwithflare(x, y, size, pixels(image.get()));
         drawflare(x, y, size, 0, 0, screen);
         ASSERT_EQ(comparescreen(want), "") << "round " << round;
+    }
+}
+
+// The lamps come back at the same sizes, and their glows are kept scaled
+// from one frame to the next: drawn again and again, from the first time to
+// long after, at sizes kept and past them, more of them than are kept at
+// once, near the edges, and after the picture's texels change in place,
+// each flare is the one of the plain rules.
+TEST_F(Flare, KeptGlowsAreThePlainOnes)
+{
+    std::mt19937 rng(81);
+    Surface image = owned(makesurface(64, 64));
+    auto paint = [&] {
+        for (int i = 0; i < 4096; i++)
+            pixels(image.get())[i] = rng() % 3 ? Uint16(rng()) : 0;
+    };
+    paint();
+    const int sizes[] = {54, 59, 40, 70, 71, 75, 20, 3, 61, 100, 44};
+    for (int round = 0; round < 400; round++) {
+        if (round % 50 == 49)
+            paint();
+        else if (round % 50 == 24)
+            pixels(image.get())[rng() % 4096] ^= 0x0841;
+        setup(image.get());
+        for (int i = 0; i < 76800; i++)
+            pixels(screen)[i] = Uint16(rng());
+        int size = sizes[rng() % (round < 200 ? 3 : 11)];
+        int x = int(rng() % 400) - 40, y = int(rng() % 300) - 30;
+        Canvas want = screenwithflare(x, y, size, pixels(image.get()));
+        drawflare(x, y, size, 0, 0, screen);
+        ASSERT_EQ(comparescreen(want), "") << "round " << round << ", size " << size;
     }
 }
 
