@@ -43,7 +43,7 @@ start() {
   pid=$!
   window=
   for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1) || true
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sed -n 1p) || true
     [[ -n $window ]] && break
     sleep 0.1
   done

@@ -29,7 +29,7 @@ cd "$rundir"
 start() {
   SDL_AUDIODRIVER=dummy "$demo" &
   pid=$!
-  window=$(xdotool search --sync --onlyvisible --pid "$pid" | head -1)
+  window=$(xdotool search --sync --onlyvisible --pid "$pid" | sed -n 1p)
   sleep 2
   # A bare X server has no window manager to give the window the focus.
   xdotool mousemove --window "$window" 100 100 windowfocus --sync "$window"
