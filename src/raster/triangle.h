@@ -19,47 +19,6 @@
 namespace raster
 {
 
-// The sign of a product of two factors of up to 33 bits, and its magnitude,
-// which fits in 64 bits.
-struct Product {
-    bool negative;
-    uint64_t magnitude;
-};
-
-inline uint64_t magnitude(int64_t a) { return a < 0 ? 0 - uint64_t(a) : uint64_t(a); }
-
-inline Product multiply(int64_t a, int64_t b)
-{
-    uint64_t m = magnitude(a) * magnitude(b);
-    return {m != 0 && (a < 0) != (b < 0), m};
-}
-
-inline bool less(Product p, Product q)
-{
-    if (p.negative != q.negative)
-        return p.negative;
-    return p.negative ? p.magnitude > q.magnitude : p.magnitude < q.magnitude;
-}
-
-// Faces whose corners run counter-clockwise on the screen (rows grow
-// downwards) look away. The cross product of two coordinate differences
-// needs 66 bits, so its sign comes from comparing its two products.
-template <class P> bool facesaway(const P& c1, const P& c2, const P& c3)
-{
-    int64_t x1 = c1.x, y1 = c1.y;
-    // Corners within 2^30 of the origin, as on and around the screen, give
-    // differences below 2^31 and a cross product that fits in 64 bits.
-    auto near = [](const P& c) {
-        return uint64_t(int64_t(c.x) + (1 << 30)) < (uint64_t(1) << 31) &&
-               uint64_t(int64_t(c.y) + (1 << 30)) < (uint64_t(1) << 31);
-    };
-    if (near(c1) && near(c2) && near(c3))
-        return (c2.x - x1) * (c3.y - y1) < (c3.x - x1) * (c2.y - y1);
-    Product p = multiply(c2.x - x1, c3.y - y1);
-    Product q = multiply(c3.x - x1, c2.y - y1);
-    return less(p, q);
-}
-
 // A corner's row, whether the corners or pointers to them are sorted.
 template <class C> auto rowof(const C& c) { return c.y; }
 template <class C> auto rowof(const C* c) { return c->y; }

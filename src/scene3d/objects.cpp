@@ -9,13 +9,24 @@
 namespace
 {
 
-// Far to near, each face with its projected corners and the (u, v) of its
-// texture corners as stored; the rasteriser drops the faces turned away.
+// Far to near, each face that looks at the eye with its projected corners
+// and the (u, v) of its texture corners as stored. About half the faces look
+// away: they are dropped first, in one pass without a branch, so that the
+// drawing loop mispredicts none of them.
 void drawfaces(int count, const unsigned* face, const unsigned* tface, const int* tvert,
                const SDL_Surface* texture)
 {
+    int front[2500];
+    int n = 0;
     for (int j = 0; j < count; j++) {
         int f = order[j];
+        const unsigned* v = &face[3 * f];
+        Corner2 a{kx[v[0]], ky[v[0]]}, b{kx[v[1]], ky[v[1]]}, c{kx[v[2]], ky[v[2]]};
+        front[n] = f;
+        n += !raster::facesaway(a, b, c);
+    }
+    for (int j = 0; j < n; j++) {
+        int f = front[j];
         Corner2 c[3];
         for (int k = 0; k < 3; k++) {
             int v = face[3 * f + k];
