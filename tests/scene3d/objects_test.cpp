@@ -206,7 +206,7 @@ TEST(Objectscenes, RingsAsEveryFaceInOrder)
     SDL_Surface* flatring = torus;
     torus = makesurface(256, 256);
     for (int i = 0; i < 65536; i++)
-        pixels(torus)[i] = Uint16(i * 40503 + 1);
+        pixels(torus)[i] = Uint16(unsigned(i) * 40503u + 1);
     for (int pose = 0; pose < 16; pose++) {
         xr = pose * 53 % 628, yr = pose * 97 % 628;
         offsetx = 160 + pose % 5 * 20, offsety = 120, offsetz = pose % 3 ? -300 : -100;
