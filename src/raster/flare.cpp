@@ -12,8 +12,8 @@
 namespace
 {
 
-// Glows scaled to a size, kept from one call to the next: the car's lamps
-// come back at the same few sizes frame after frame, and a scaled glow is
+// Glows scaled to a size, kept from one call to the next: flares come back
+// at the same few sizes frame after frame, and a scaled glow is
 // added row by row from consecutive texels, with no texel to look up. A glow
 // is scaled the second time its picture and size are asked for, so that
 // sizes that change every frame cost no more than before. It is found again

@@ -41,8 +41,9 @@ inline bool less(Product p, Product q)
 
 // Faces whose corners run counter-clockwise on the screen (rows grow
 // downwards) look away: the triangles draw nothing of them, and a scene may
-// drop them before it gathers their texture corners. The cross product of two coordinate
-// differences needs 66 bits, so its sign comes from comparing its two products.
+// drop them before it gathers their texture corners. The cross product of
+// two coordinate differences needs 66 bits, so its sign comes from comparing
+// its two products.
 inline bool facesaway(const Corner2& c1, const Corner2& c2, const Corner2& c3)
 {
     int64_t x1 = c1.x, y1 = c1.y;

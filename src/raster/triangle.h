@@ -1,5 +1,6 @@
-// What the textured and the Gouraud triangles share: the back-face test, the
-// corner sort, the edge set-up and the two walkers that scan the rows.
+// What the textured and the Gouraud triangles share: the corner sort, the
+// edge set-up and the two walkers that scan the rows (the back-face test,
+// which scenes use too, is in raster.h).
 //
 // Screen positions are 24.8 fixed point held in 64 bits, so that corners
 // millions of pixels away neither overflow nor cost more than visible ones.
