@@ -12,13 +12,13 @@
 namespace
 {
 
-// Glows scaled to a size, kept from one call to the next: flares come back
-// at the same few sizes frame after frame, and a scaled glow is
-// added row by row from consecutive texels, with no texel to look up. A glow
-// is scaled the second time its picture and size are asked for, so that
-// sizes that change every frame cost no more than before. It is found again
-// by its size and the address of its picture, and only used if it was
-// scaled from the same texels as the picture holds now.
+// Glows scaled to a size, kept from one call to the next: flares come back at
+// the same few sizes frame after frame, and a scaled glow is added row by row
+// from consecutive texels, with no texel to look up. A glow is scaled the
+// second time its picture and size are asked for, so that sizes that change
+// every frame cost no more than before. It is found again by its size and the
+// address of its picture, and only used if it was scaled from the same texels
+// as the picture holds now.
 const int64_t KEPTSIZE = 80; // the largest side kept
 const int KEPT = 8;
 
