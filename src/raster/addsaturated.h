@@ -31,48 +31,56 @@ inline uint16_t addsaturated(uint16_t d, uint16_t f)
 #if defined(__SSE2__) || defined(__ARM_NEON) || defined(__wasm_simd128__)
 #define RASTER_LANES 1
 typedef uint16_t Lanes __attribute__((vector_size(16)));
+
+// Adds eight texels onto the eight pixels from `out` on.
+inline void addlanes(uint16_t* out, Lanes f)
+{
+    Lanes d;
+    memcpy(&d, out, sizeof d);
+    d = addsaturatedwords<Lanes>(d, f);
+    memcpy(out, &d, sizeof d);
+}
 #endif
 
+// Adds one texel onto one pixel; black adds nothing and is skipped.
+inline void addtexel(uint16_t* out, uint16_t f)
+{
+    if (f)
+        *out = addsaturated(*out, f);
+}
+
 // Adds n consecutive texels onto `out`: eight at a time where the machine
-// has vectors, otherwise one by one, skipping black.
+// has vectors, otherwise one by one.
 inline void addsaturatedrun(uint16_t* out, const uint16_t* texels, int64_t n)
 {
     int64_t i = 0;
 #if RASTER_LANES
     for (; i + 8 <= n; i += 8) {
-        Lanes f, d;
+        Lanes f;
         memcpy(&f, texels + i, sizeof f);
-        memcpy(&d, out + i, sizeof d);
-        d = addsaturatedwords<Lanes>(d, f);
-        memcpy(out + i, &d, sizeof d);
+        addlanes(out + i, f);
     }
 #endif
     for (; i < n; i++)
-        if (uint16_t f = texels[i])
-            out[i] = addsaturated(out[i], f);
+        addtexel(out + i, texels[i]);
 }
 
 // Adds n texels of one row of a picture onto `out`, the k-th pixel taking
 // the texel in column columns[k]: eight at a time in one vector where the
 // machine has them (the texels go straight into its lanes), otherwise one
-// by one, skipping black, which adds nothing.
+// by one.
 inline void addsaturatedrow(uint16_t* out, const uint16_t* line, const uint8_t* columns, int64_t n)
 {
     int64_t i = 0;
 #if RASTER_LANES
     for (; i + 8 <= n; i += 8) {
         const uint8_t* c = columns + i;
-        Lanes f = {line[c[0]], line[c[1]], line[c[2]], line[c[3]],
-                   line[c[4]], line[c[5]], line[c[6]], line[c[7]]};
-        Lanes d;
-        memcpy(&d, out + i, sizeof d);
-        d = addsaturatedwords<Lanes>(d, f);
-        memcpy(out + i, &d, sizeof d);
+        addlanes(out + i, Lanes{line[c[0]], line[c[1]], line[c[2]], line[c[3]], line[c[4]],
+                                line[c[5]], line[c[6]], line[c[7]]});
     }
 #endif
     for (; i < n; i++)
-        if (uint16_t f = line[columns[i]])
-            out[i] = addsaturated(out[i], f);
+        addtexel(out + i, line[columns[i]]);
 }
 
 } // namespace raster

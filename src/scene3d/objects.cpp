@@ -1,6 +1,7 @@
 // The object scenes: the interlinked rings over psyke, and the car with the
 // flares on its six light points.
 #include <cstring>
+#include <iterator>
 
 #include "base/base.h"
 #include "raster/raster.h"
@@ -16,7 +17,7 @@ namespace
 void drawfaces(int count, const unsigned* face, const unsigned* tface, const int* tvert,
                const SDL_Surface* texture)
 {
-    int front[2500];
+    int front[std::size(order)];
     int n = 0;
     for (int j = 0; j < count; j++) {
         int f = order[j];
