@@ -60,6 +60,14 @@ inline bool facesaway(const Corner2& c1, const Corner2& c2, const Corner2& c3)
     return less(p, q);
 }
 
+// How a textured triangle near the screen draws its rows: a texel at a
+// time, or, on x86-64 with AVX2 and AVX-512BW, eight at a time, gathered and
+// stored under a mask. The pixels are the same. `texturespans` starts as the
+// fastest this processor runs; the tests set each that `runs` in turn.
+enum class Spanpath { plain, gathered };
+extern Spanpath texturespans;
+bool runs(Spanpath path);
+
 } // namespace raster
 
 // Texture-mapped triangle: affine mapping of a 256 x 256 texture; corners

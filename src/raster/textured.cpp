@@ -8,15 +8,46 @@
 #include "raster/raster.h"
 #include "raster/triangle.h"
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace
 {
+
+#if defined(__x86_64__)
+// Up to eight texels of a row at once, for a processor with AVX2 and
+// AVX-512BW: lane k takes u + k du and v + k dv, whose bits 8 to 23 and 8 to
+// 15, all that the texel's place uses, are those of the one-by-one steps.
+// Each lane gathers the aligned pair of texels that holds its own (so no read
+// leaves the texture) and shifts it out; the first n lanes are stored.
+[[gnu::target("avx2,avx512bw,avx512vl")]] inline void eighttexels(Uint16* dst, unsigned n,
+                                                                  uint32_t u, uint32_t v,
+                                                                  uint32_t du, uint32_t dv,
+                                                                  const Uint16* tex)
+{
+    const __m256i k = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    __m256i us = _mm256_add_epi32(_mm256_set1_epi32(int(u)),
+                                  _mm256_mullo_epi32(k, _mm256_set1_epi32(int(du))));
+    __m256i vs = _mm256_add_epi32(_mm256_set1_epi32(int(v)),
+                                  _mm256_mullo_epi32(k, _mm256_set1_epi32(int(dv))));
+    __m256i at = _mm256_and_si256(
+        _mm256_sub_epi32(_mm256_srli_epi32(us, 8), _mm256_and_si256(vs, _mm256_set1_epi32(0xFF00))),
+        _mm256_set1_epi32(0xFFFF));
+    __m256i pair =
+        _mm256_i32gather_epi32(reinterpret_cast<const int*>(tex), _mm256_srli_epi32(at, 1), 4);
+    __m256i odd = _mm256_slli_epi32(_mm256_and_si256(at, _mm256_set1_epi32(1)), 4);
+    __m128i texels = _mm256_cvtepi32_epi16(_mm256_srlv_epi32(pair, odd));
+    _mm_mask_storeu_epi16(dst, __mmask8((1u << n) - 1), texels);
+}
+#endif
 
 // One row of texels from column x1 to x2 of the row that starts at `dst`.
 // Texture coordinates are taken as 32-bit words whatever the width of long,
 // so both builds draw the same pixels. A triangle's rows are drawn here
 // directly, so that its few pixels a row cost no call. Columns are counted
 // in I: 64 bits take any ends, 32 bits those of a walk near the origin.
-template <class I>
+template <class I, raster::Spanpath PATH = raster::Spanpath::plain>
 [[gnu::always_inline]] inline void texturespan(Uint16* dst, const Uint16* tex, int x1, int32_t u1,
                                                int32_t v1, int x2, int32_t u2, int32_t v2)
 {
@@ -50,6 +81,20 @@ template <class I>
     // v's low 16 bits at the bottom, u from bit 25 up. A span has at most
     // 320 pixels, so the carries out of v, one a step at most, stay in the
     // nine bits between and never reach u.
+#if defined(__x86_64__)
+    if constexpr (PATH == raster::Spanpath::gathered) {
+        // Eight pixels at a time; a row is rarely longer, so the loop's end
+        // is rarely mispredicted.
+        if (x >= end)
+            return;
+        Uint16* p = dst + x;
+        unsigned n = unsigned(end - x);
+        for (; n > 8; n -= 8, p += 8, u += 8 * du, v += 8 * dv)
+            eighttexels(p, 8, u, v, du, dv, tex);
+        eighttexels(p, n, u, v, du, dv, tex);
+        return;
+    }
+#endif
     uint64_t uv = uint64_t(u) << 25 | (v & 0xFFFF), step = uint64_t(du) << 25 | (dv & 0xFFFF);
     for (Uint16 *p = dst + x, *stop = dst + end; p < stop; p++) {
         *p = tex[((uv >> 33) - (uv & 0xFF00)) & 0xFFFF];
@@ -95,6 +140,7 @@ Side side(const Corner2& j, const Corner2& k)
 // Rows row up to end - 1 between sides a and b, as the general walk takes
 // them: rows above the screen stepped over in one jump, none past the
 // bottom.
+template <raster::Spanpath PATH>
 [[gnu::always_inline]] inline void siderows(int32_t& row, int32_t end, Side& a, Side& b,
                                             Uint16* dst, const Uint16* tex)
 {
@@ -105,7 +151,8 @@ Side side(const Corner2& j, const Corner2& k)
         row += k;
     }
     for (int32_t last = std::min<int32_t>(end, SCREEN_H); row < last; row++) {
-        texturespan<int32_t>(dst + ymult[row], tex, a.x >> 8, a.u(), a.v(), b.x >> 8, b.u(), b.v());
+        texturespan<int32_t, PATH>(dst + ymult[row], tex, a.x >> 8, a.u(), a.v(), b.x >> 8, b.u(),
+                                   b.v());
         a.step(1);
         b.step(1);
     }
@@ -122,8 +169,9 @@ bool nearorigin(const Corner2& c)
 // The walk of the general rasteriser, in 32-bit numbers, for corners near
 // the origin: the same corner sort (of pointers here, cheaper to swap) and
 // edges, the same rows.
-void scannear(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
-              const Uint16* tex)
+template <raster::Spanpath PATH>
+[[gnu::always_inline]] inline void scannear(const Corner2* c1, const Corner2* c2, const Corner2* c3,
+                                            Uint16* dst, const Uint16* tex)
 {
     raster::sortcorners(c1, c2, c3);
     // Side a is the long edge 1->3 when corner 2 lies to its right; the
@@ -133,12 +181,53 @@ void scannear(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* d
     if (longa)
         std::swap(a, b);
     int32_t row = c1->y;
-    siderows(row, c2->y, a, b, dst, tex);
+    siderows<PATH>(row, c2->y, a, b, dst, tex);
     (longa ? b : a) = side(*c2, *c3);
-    siderows(row, c3->y, a, b, dst, tex);
+    siderows<PATH>(row, c3->y, a, b, dst, tex);
+}
+
+void scannearplain(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
+                   const Uint16* tex)
+{
+    scannear<raster::Spanpath::plain>(c1, c2, c3, dst, tex);
+}
+
+#if defined(__x86_64__)
+// Compiled for the gathers, with every step of the walk inlined into it.
+[[gnu::target("avx2,avx512bw,avx512vl"), gnu::flatten]] void
+scanneargathered(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
+                 const Uint16* tex)
+{
+    scannear<raster::Spanpath::gathered>(c1, c2, c3, dst, tex);
+}
+#endif
+
+raster::Spanpath fastest()
+{
+    return raster::runs(raster::Spanpath::gathered) ? raster::Spanpath::gathered
+                                                    : raster::Spanpath::plain;
 }
 
 } // namespace
+
+namespace raster
+{
+
+Spanpath texturespans = fastest();
+
+bool runs(Spanpath path)
+{
+#if defined(__x86_64__)
+    if (path == Spanpath::gathered) {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512bw") &&
+               __builtin_cpu_supports("avx512vl");
+    }
+#endif
+    return path == Spanpath::plain;
+}
+
+} // namespace raster
 
 void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
                    SDL_Surface* target)
@@ -148,7 +237,13 @@ void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* textur
     const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
     Uint16* dst = static_cast<Uint16*>(target->pixels);
     if (nearorigin(c1) && nearorigin(c2) && nearorigin(c3)) {
-        scannear(&c1, &c2, &c3, dst, tex);
+#if defined(__x86_64__)
+        if (raster::texturespans == raster::Spanpath::gathered) {
+            scanneargathered(&c1, &c2, &c3, dst, tex);
+            return;
+        }
+#endif
+        scannearplain(&c1, &c2, &c3, dst, tex);
         return;
     }
     auto corner = [](const Corner2& c) {

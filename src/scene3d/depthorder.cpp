@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "scene3d/scene3d.h"
 
 int order[2500];
@@ -40,35 +44,70 @@ const unsigned FACEMASK = (1u << FACEBITS) - 1;
 // pair, which gives the same entries in the same places.
 const int BLOCK = 32;
 
+// The stops among the n < 64 entries from `a` on, as bits: bit k of `left`
+// when entry k is not above the pivot, bit k + 1 of `right` when it is not
+// below.
+template <typename T>
+void liststops(const T* a, int n, T above, T below, uint64_t& left, uint64_t& right)
+{
+    uint64_t l = 0, r = 0;
+    for (int k = 0; k < n; k++) {
+        l |= uint64_t(a[k] < above) << k;
+        r |= uint64_t(a[k] >= below) << k;
+    }
+    left = l, right = r << 1;
+}
+
+#if defined(__SSE2__)
+// Four entries at a time; the reads past the n entries stay inside the
+// sort's room after the range and are masked off.
+template <>
+void liststops(const uint32_t* a, int n, uint32_t above, uint32_t below, uint64_t& left,
+               uint64_t& right)
+{
+    // Unsigned order is signed order with the top bits flipped.
+    const __m128i flip = _mm_set1_epi32(INT32_MIN);
+    const __m128i up = _mm_xor_si128(_mm_set1_epi32(int(above)), flip);
+    const __m128i down = _mm_xor_si128(_mm_set1_epi32(int(below)), flip);
+    uint64_t l = 0, r = 0;
+    for (int k = 0; k < n; k += 4) {
+        __m128i x = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + k)), flip);
+        l |= uint64_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(x, up)))) << k;
+        r |= uint64_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(x, down)))) << k;
+    }
+    uint64_t in = (uint64_t(1) << n) - 1;
+    left = l & in, right = (~r & in) << 1;
+}
+#endif
+
 // The scans standing at i and j, every entry up to i not less than the pivot
-// and every entry from j on not greater, fewer than 2 * BLOCK entries apart:
-// lists every stop between them, swaps the pairs met before the scans cross
-// and returns where the right scan ends. (With i at lo - 1 the pivot stops
-// the right scan before it would reach i.)
+// and every entry from j on not greater, fewer than 64 entries apart: swaps
+// the k-th stop of the left scan with the k-th of the right one as long as
+// they have not crossed, and returns where the right scan ends. (With i at
+// lo - 1 the pivot stops the right scan before it would reach i.) The stops
+// are offsets from i, the left scan's taken from the bottom of its bits and
+// the right scan's from the top; each scan is also bounded by the other's
+// standing place.
 template <typename T> int finish(T* a, int i, int j, T above, T below)
 {
-    // Offsets from i. Each list ends in the stop that bounds its scan.
-    unsigned char left[2 * BLOCK], right[2 * BLOCK];
-    int n = j - i - 1, nl = 0, nr = 0;
-    for (int k = 1; k <= n; k++) {
-        left[nl] = (unsigned char)k;
-        nl += a[i + k] < above;
-        right[nr] = (unsigned char)(n + 1 - k);
-        nr += a[j - k] >= below;
+    int n = j - i - 1;
+    uint64_t left, right;
+    liststops(a + i + 1, n, above, below, left, right);
+    // Offset n + 1 (bit n of `left`) is j, offset 0 (bit 0 of `right`) is i.
+    left |= uint64_t(1) << n;
+    right |= 1;
+    int swapped = 0;
+    for (;;) {
+        int l = __builtin_ctzll(left) + 1, r = 63 - __builtin_clzll(right);
+        // The right scan ends at its next stop, or at the last left stop
+        // swapped if that comes first.
+        if (l >= r)
+            return i + (r > swapped ? r : swapped);
+        std::swap(a[i + l], a[i + r]);
+        left &= left - 1;
+        right ^= uint64_t(1) << r;
+        swapped = l;
     }
-    left[nl++] = (unsigned char)(n + 1);
-    right[nr++] = 0;
-    // The pairs in order are first uncrossed, then crossed.
-    int pairs = 0, c = nl < nr ? nl : nr;
-    for (int k = 0; k < c; k++)
-        pairs += left[k] < right[k];
-    for (int k = 0; k < pairs; k++)
-        std::swap(a[i + left[k]], a[i + right[k]]);
-    // The right scan ends at its next stop, or at the last left stop swapped
-    // if that comes first.
-    if (pairs == 0)
-        return i + right[0];
-    return i + (right[pairs] > left[pairs - 1] ? right[pairs] : left[pairs - 1]);
 }
 
 template <typename T> int partition(T* a, int lo, int hi)
@@ -251,7 +290,8 @@ template <typename T> void sortentries(T* a, int lo, int hi)
 
 template <typename T> void sortpacked(const int* keys, int least, int lo, int hi)
 {
-    static T entries[2500];
+    // Room after the last entry for the stops' reads.
+    static T entries[2500 + 64];
     for (int j = lo; j <= hi; j++)
         entries[j] = T(unsigned(keys[j - lo]) - unsigned(least)) << FACEBITS | T(order[j]);
     sortentries(entries, lo, hi);
