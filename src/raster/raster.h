@@ -74,6 +74,11 @@ bool runs(Spanpath path);
 // running counter-clockwise on the screen face away (textured.cpp).
 void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
                    SDL_Surface* target);
+// Triangles drawn in turn, each as drawtextrvect draws it: `count` triples
+// of corners from `corners` on. One call for a whole mesh saves a call and
+// the set-up of the row walk per face.
+void drawtextrvects(const Corner2* corners, int count, const SDL_Surface* texture,
+                    SDL_Surface* target);
 void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,
                    const SDL_Surface* texture, SDL_Surface* target);
 

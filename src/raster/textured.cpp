@@ -186,19 +186,47 @@ template <raster::Spanpath PATH>
     siderows<PATH>(row, c3->y, a, b, dst, tex);
 }
 
-void scannearplain(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
-                   const Uint16* tex)
+// Any triangle, through the general rasteriser's walk in 64 bits.
+[[gnu::noinline]] void scanfar(const Corner2* c, Uint16* dst, const Uint16* tex)
 {
-    scannear<raster::Spanpath::plain>(c1, c2, c3, dst, tex);
+    auto corner = [](const Corner2& c) {
+        return raster::Corner<2>{
+            int64_t(c.x) * 256, int64_t(c.y) * 256, {uint32_t(c.u), uint32_t(c.v)}};
+    };
+    auto span = [tex, dst](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
+        texturespan<int64_t>(dst + ymult[row], tex, xa, int32_t(a[0]), int32_t(a[1]), xb,
+                             int32_t(b[0]), int32_t(b[1]));
+    };
+    raster::scantriangle(corner(c[0]), corner(c[1]), corner(c[2]), span);
+}
+
+// The triangles of `count` corner triples in turn, in one loop: a mesh's
+// faces cost no call each, and the walk's constants are set up once.
+template <raster::Spanpath PATH>
+[[gnu::always_inline]] inline void scanall(const Corner2* c, int count, Uint16* dst,
+                                           const Uint16* tex)
+{
+    for (; count > 0; count--, c += 3) {
+        if (raster::facesaway(c[0], c[1], c[2]))
+            continue;
+        if (nearorigin(c[0]) && nearorigin(c[1]) && nearorigin(c[2]))
+            scannear<PATH>(&c[0], &c[1], &c[2], dst, tex);
+        else
+            scanfar(c, dst, tex);
+    }
+}
+
+void scanallplain(const Corner2* c, int count, Uint16* dst, const Uint16* tex)
+{
+    scanall<raster::Spanpath::plain>(c, count, dst, tex);
 }
 
 #if defined(__x86_64__)
-// Compiled for the gathers, with every step of the walk inlined into it.
+// Compiled for the gathers, with every step of the near walk inlined into it.
 [[gnu::target("avx2,avx512bw,avx512vl"), gnu::flatten]] void
-scanneargathered(const Corner2* c1, const Corner2* c2, const Corner2* c3, Uint16* dst,
-                 const Uint16* tex)
+scanallgathered(const Corner2* c, int count, Uint16* dst, const Uint16* tex)
 {
-    scannear<raster::Spanpath::gathered>(c1, c2, c3, dst, tex);
+    scanall<raster::Spanpath::gathered>(c, count, dst, tex);
 }
 #endif
 
@@ -232,29 +260,22 @@ bool runs(Spanpath path)
 void drawtextrvect(Corner2 c1, Corner2 c2, Corner2 c3, const SDL_Surface* texture,
                    SDL_Surface* target)
 {
-    if (raster::facesaway(c1, c2, c3))
-        return;
+    const Corner2 c[3] = {c1, c2, c3};
+    drawtextrvects(c, 1, texture, target);
+}
+
+void drawtextrvects(const Corner2* corners, int count, const SDL_Surface* texture,
+                    SDL_Surface* target)
+{
     const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
     Uint16* dst = static_cast<Uint16*>(target->pixels);
-    if (nearorigin(c1) && nearorigin(c2) && nearorigin(c3)) {
 #if defined(__x86_64__)
-        if (raster::texturespans == raster::Spanpath::gathered) {
-            scanneargathered(&c1, &c2, &c3, dst, tex);
-            return;
-        }
-#endif
-        scannearplain(&c1, &c2, &c3, dst, tex);
+    if (raster::texturespans == raster::Spanpath::gathered) {
+        scanallgathered(corners, count, dst, tex);
         return;
     }
-    auto corner = [](const Corner2& c) {
-        return raster::Corner<2>{
-            int64_t(c.x) * 256, int64_t(c.y) * 256, {uint32_t(c.u), uint32_t(c.v)}};
-    };
-    auto span = [tex, dst](int row, int xa, const uint32_t* a, int xb, const uint32_t* b) {
-        texturespan<int64_t>(dst + ymult[row], tex, xa, int32_t(a[0]), int32_t(a[1]), xb,
-                             int32_t(b[0]), int32_t(b[1]));
-    };
-    raster::scantriangle(corner(c1), corner(c2), corner(c3), span);
+#endif
+    scanallplain(corners, count, dst, tex);
 }
 
 void drawtextrline(int x1, int y, long u1, long v1, int x2, long u2, long v2,

@@ -13,7 +13,8 @@ namespace
 // Far to near, each face that looks at the eye with its projected corners
 // and the (u, v) of its texture corners as stored. About half the faces look
 // away: they are dropped first, in one pass without a branch, so that the
-// drawing loop mispredicts none of them.
+// drawing loop mispredicts none of them. The corners of the others are
+// gathered, then drawn in one call.
 void drawfaces(int count, const unsigned* face, const unsigned* tface, const int* tvert,
                const SDL_Surface* texture)
 {
@@ -26,16 +27,16 @@ void drawfaces(int count, const unsigned* face, const unsigned* tface, const int
         front[n] = f;
         n += !raster::facesaway(a, b, c);
     }
+    static Corner2 corners[3 * std::size(order)];
     for (int j = 0; j < n; j++) {
         int f = front[j];
-        Corner2 c[3];
         for (int k = 0; k < 3; k++) {
             int v = face[3 * f + k];
             const int* t = &tvert[3 * tface[3 * f + k]];
-            c[k] = {kx[v], ky[v], t[0], t[1]};
+            corners[3 * j + k] = {kx[v], ky[v], t[0], t[1]};
         }
-        drawtextrvect(c[0], c[1], c[2], texture, screen);
     }
+    drawtextrvects(corners, n, texture, screen);
 }
 
 // The car's light points: vertices 121 to 124 carry the green and yellow

@@ -345,6 +345,43 @@ TEST(Textured, EveryRowPathAsTheReference)
     EXPECT_GE(ran, 1);
 }
 
+// A mesh drawn in one call is the faces drawn one by one in the same order,
+// on each way of drawing the rows: small faces overlapping, some looking
+// away, some large, and some with a corner millions of pixels off, which take
+// the wide walk between near ones.
+TEST(Textured, FacesInOneCallAsOneByOne)
+{
+    const raster::Spanpath fastest = raster::texturespans;
+    for (raster::Spanpath path : {raster::Spanpath::plain, raster::Spanpath::gathered}) {
+        if (!raster::runs(path))
+            continue;
+        raster::texturespans = path;
+        std::mt19937 rng(3);
+        std::vector<Corner2> faces;
+        for (int n = 0; n < 300; n++) {
+            int reach = n % 10 == 0 ? 200 : 30;
+            int cx = int(rng() % 360) - 20, cy = int(rng() % 280) - 20;
+            for (int k = 0; k < 3; k++) {
+                Corner2 c{cx + int(rng() % unsigned(2 * reach + 1)) - reach,
+                          cy + int(rng() % unsigned(2 * reach + 1)) - reach, long(rng() % 65536),
+                          long(rng() % 65536)};
+                if (n % 25 == 7 && k == 2)
+                    c.x = n % 2 ? 5000000 : -5000000;
+                faces.push_back(c);
+            }
+        }
+        setupscreen();
+        drawtextrvects(faces.data(), 300, tex(), screen);
+        std::vector<Uint16> once(pixels(screen), pixels(screen) + 76800);
+        setupscreen();
+        for (int n = 0; n < 300; n++)
+            drawtextrvect(faces[3 * n], faces[3 * n + 1], faces[3 * n + 2], tex(), screen);
+        EXPECT_GT(drawn(), 20000);
+        EXPECT_TRUE(std::equal(once.begin(), once.end(), pixels(screen))) << "path " << int(path);
+    }
+    raster::texturespans = fastest;
+}
+
 // Interpolation stays exact when the steps over off-screen rows and columns
 // are tens of thousands long.
 TEST(Textured, LargeTriangleMatchesStepByStep)
