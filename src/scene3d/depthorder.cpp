@@ -198,18 +198,17 @@ template <typename T> void sort3(T* a)
 // than every entry after them. The partition of such a range takes the first
 // entry as pivot, stops both scans on it, swaps nothing and splits it off
 // alone, after its right scan has passed every entry: on an order that the
-// last frame left nearly sorted that would be once per entry. One pass from
-// the back, keeping the farthest entry behind, finds the first that is not.
-template <typename T> int peel(T* a, int lo, int hi)
+// last frame left nearly sorted that would be once per entry. An entry
+// farther than most[k + 1], the bound on every entry after it (see
+// sortentries), is one of them; the walk stops at the first entry that is
+// not farther than its bound. Stopping short is no fault, as the partitions
+// that follow split off any such entry left all the same.
+template <typename T> int peel(const T* a, const T* most, int lo, int hi)
 {
-    T farthest = a[hi];
-    int first = hi;
-    for (int k = hi - 1; k >= lo; k--) {
-        if (a[k] < (farthest | FACEMASK) + 1)
-            first = k;
-        farthest = a[k] > farthest ? a[k] : farthest;
-    }
-    return first;
+    int k = lo;
+    while (k < hi && a[k] >= (most[k + 1] | FACEMASK) + 1)
+        k++;
+    return k;
 }
 
 // Ranges of at least this many entries look up where their right scan
@@ -264,7 +263,7 @@ template <typename T> void sortentries(T* a, int lo, int hi)
             // begin a sorted run: the entries after them that would split off
             // alone too are stepped over at once.
             if (p == lo && hi - lo >= 16) {
-                lo = ++lone < 2 ? lo + 1 : peel(a, lo + 1, hi);
+                lo = ++lone < 2 ? lo + 1 : peel(a, most, lo + 1, hi);
                 continue;
             }
             lone = 0;
