@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace raster
 {
 
@@ -15,7 +19,7 @@ namespace raster
 // less the one five places down, the green bits 5-10 need the one six down.
 // Only the low 16 bits of the result count, and the right shifts see no
 // higher bits, so the words may be wider than the pixel or 16-bit lanes.
-template <class W> W addsaturatedwords(W a, W b)
+template <class W> inline W addsaturatedwords(W a, W b)
 {
     W over = ((a & b) + (((a ^ b) & 0xF7DE) >> 1)) & 0x8410;
     W full = ((over << 1) - (over >> 4)) | ((over >> 5) & 0x20);
@@ -64,6 +68,24 @@ inline void addsaturatedrun(uint16_t* out, const uint16_t* texels, int64_t n)
     for (; i < n; i++)
         addtexel(out + i, texels[i]);
 }
+
+#if defined(__x86_64__)
+// The same thirty-two at a time, for a processor with AVX-512BW: the last
+// few under a mask, whose lanes past the run neither read nor write. (GCC
+// warns, with -Wpsabi, that the sum of 512-bit words would be passed
+// otherwise than in AVX-512 code; it is only ever inlined here.)
+[[gnu::target("avx512bw")]] inline void addsaturatedrunwide(uint16_t* out, const uint16_t* texels,
+                                                            int64_t n)
+{
+    typedef uint16_t Wide __attribute__((vector_size(64)));
+    for (int64_t i = 0; i < n; i += 32) {
+        __mmask32 in = n - i >= 32 ? ~__mmask32(0) : (__mmask32(1) << (n - i)) - 1;
+        Wide d = Wide(_mm512_maskz_loadu_epi16(in, out + i));
+        Wide f = Wide(_mm512_maskz_loadu_epi16(in, texels + i));
+        _mm512_mask_storeu_epi16(out + i, in, __m512i(addsaturatedwords<Wide>(d, f)));
+    }
+}
+#endif
 
 // Adds n texels of one row of a picture onto `out`, the k-th pixel taking
 // the texel in column columns[k]: eight at a time in one vector where the

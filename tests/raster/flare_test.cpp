@@ -1,4 +1,10 @@
 // The additive flare sprites.
+
+// The wide run's 512-bit sums are inlined into AVX-512 code.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -227,6 +233,30 @@ TEST_F(Flare, WholePixelAddIsTheChannelByChannelAdd)
         ASSERT_EQ(comparescreen(want), "") << "round " << round;
     }
 }
+
+#if defined(__x86_64__)
+// Runs of every length up to a few vectors, at every alignment, add alike
+// thirty-two pixels at a time and eight at a time, and the wide run leaves
+// the pixels past its end alone.
+TEST(Addsaturated, WideRunsAsEightLaneRuns)
+{
+    if (!__builtin_cpu_supports("avx512bw"))
+        GTEST_SKIP() << "no AVX-512BW here";
+    std::mt19937 rng(32);
+    std::array<Uint16, 160> start, texels, narrow, wide;
+    for (int round = 0; round < 4000; round++) {
+        for (int i = 0; i < 160; i++) {
+            start[i] = Uint16(rng());
+            texels[i] = rng() % 4 ? Uint16(rng()) : 0;
+        }
+        int at = int(rng() % 32), n = round % 120;
+        narrow = start, wide = start;
+        raster::addsaturatedrun(narrow.data() + at, texels.data() + at, n);
+        raster::addsaturatedrunwide(wide.data() + at, texels.data() + at, n);
+        ASSERT_EQ(narrow, wide) << "round " << round << ", " << n << " from " << at;
+    }
+}
+#endif
 
 // The lamps come back at the same sizes, and their glows are kept scaled
 // from one frame to the next: drawn again and again, from the first time to
