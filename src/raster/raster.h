@@ -61,11 +61,12 @@ inline bool facesaway(const Corner2& c1, const Corner2& c2, const Corner2& c3)
 }
 
 // How a textured triangle near the screen draws its rows: a texel at a
-// time, or, on x86-64 with AVX-512 (F, BW, VL and DQ), set up eight rows at
-// once and queued, then drawn eight texels at a time, gathered and stored
-// under a mask. The pixels are the same. `texturespans` starts as the
-// fastest this processor runs; the tests set each that `runs` in turn.
-enum class Spanpath { plain, gathered };
+// time, or, on x86-64 with AVX-512 (F, BW, VL and DQ), set up eight or
+// sixteen rows at once and queued, then drawn eight texels at a time,
+// gathered and stored under a mask. The pixels are the same. `texturespans`
+// starts as the fastest this processor runs; the tests set each that `runs`
+// in turn.
+enum class Spanpath { plain, queued, queuedwide };
 extern Spanpath texturespans;
 bool runs(Spanpath path);
 

@@ -2,6 +2,7 @@
 // lighting, no depth, every texel hit copied as it is.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "base/base.h"
 #include "raster/quotient.h"
@@ -150,16 +151,14 @@ bool nearorigin(const Corner2& c)
 }
 
 #if defined(__x86_64__)
-// The same walk eight rows at a time, for a processor with AVX-512 (its
-// masks and conversions, on 256-bit vectors). The places and steps of a
-// block of rows are worked out side by side: stepping a side k rows adds k
-// times its step, so each row's place follows from the corner the side
-// starts at with one multiplication, and a block needs no branch where the
-// short side turns nor where a row's ends swap. The rows then wait in a
-// queue, and the rows of many triangles are drawn in one loop, eight texels
-// at a time, which spares each block a mispredicted loop end. (Sixteen rows
-// in 512-bit vectors were faster still on an AMD processor, but 512-bit
-// blocks were slower on an Intel one.)
+// The same walk a block of rows at a time, for a processor with AVX-512:
+// eight rows in 256-bit vectors, or sixteen in 512-bit ones. The places and
+// steps of a block's rows are worked out side by side: stepping a side k
+// rows adds k times its step, so each row's place follows from the corner
+// the side starts at with one multiplication, and a block needs no branch
+// where the short side turns nor where a row's ends swap. The rows then
+// wait in a queue, and the rows of many triangles are drawn in one loop,
+// eight texels at a time, which spares each block a mispredicted loop end.
 #define AVX512 gnu::target("avx2,avx512f,avx512bw,avx512vl,avx512dq")
 
 // Up to eight texels of a row at once: lane k takes u + k du and v + k dv,
@@ -206,46 +205,41 @@ Rowside rowside(const Corner2& j, const Corner2& k)
     return s;
 }
 
-// Where a side stands on eight rows.
-struct Rowplaces {
-    __m256i x, u, v;
+// N lanes of 32-bit words, signed and not, and of doubles and 64-bit
+// words to divide them in.
+template <int N> struct Lanes {
+    typedef int32_t I __attribute__((vector_size(4 * N)));
+    typedef uint32_t U __attribute__((vector_size(4 * N)));
+    typedef double D __attribute__((vector_size(8 * N)));
+    typedef int64_t L __attribute__((vector_size(8 * N)));
 };
 
-// start + k step in each lane.
-[[AVX512, gnu::always_inline]] inline __m256i stepped(uint32_t start, __m256i k, uint32_t step)
+// Where a side stands on N rows.
+template <int N> struct Rowplaces {
+    typename Lanes<N>::U x, u, v;
+};
+
+template <int N>
+[[AVX512, gnu::always_inline]] inline Rowplaces<N> places(const Rowside& s,
+                                                          typename Lanes<N>::U rows)
 {
-    return _mm256_add_epi32(_mm256_set1_epi32(int(start)),
-                            _mm256_mullo_epi32(k, _mm256_set1_epi32(int(step))));
+    typename Lanes<N>::U k = rows - uint32_t(s.y);
+    return {uint32_t(s.x) + k * uint32_t(s.dx), s.u + k * s.du, s.v + k * s.dv};
 }
 
-[[AVX512, gnu::always_inline]] inline Rowplaces places(const Rowside& s, __m256i rows)
+// (b - a) / width truncated, in 32-bit words, for 32-bit signed numbers and
+// widths of at least 1. The difference, below 2^33, is exact as a double,
+// and so is the truncated quotient: it lies at least 1 / width from the next
+// whole number unless it is one, and the rounding of the division moves it
+// by less than |b - a| / 2^53 / width.
+template <int N>
+[[AVX512, gnu::always_inline]] inline typename Lanes<N>::U
+spansteps(typename Lanes<N>::I a, typename Lanes<N>::I b, typename Lanes<N>::I width)
 {
-    __m256i k = _mm256_sub_epi32(rows, _mm256_set1_epi32(s.y));
-    return {stepped(uint32_t(s.x), k, uint32_t(s.dx)), stepped(s.u, k, s.du),
-            stepped(s.v, k, s.dv)};
-}
-
-// (b - a) / width truncated, for four lanes of 32-bit signed numbers and
-// widths of at least 1, in 32-bit words. The difference, below 2^33, is
-// exact as a double, and so is the truncated quotient: it lies at least
-// 1 / width from the next whole number unless it is one, and the rounding of
-// the division moves it by less than |b - a| / 2^53 / width.
-[[AVX512, gnu::always_inline]] inline __m128i spansteps(__m128i a, __m128i b, __m128i width)
-{
-    __m256d n = _mm256_sub_pd(_mm256_cvtepi32_pd(b), _mm256_cvtepi32_pd(a));
-    return _mm256_cvtepi64_epi32(_mm256_cvttpd_epi64(_mm256_div_pd(n, _mm256_cvtepi32_pd(width))));
-}
-
-// The same for eight lanes, 0 where `wide` is clear.
-[[AVX512, gnu::always_inline]] inline __m256i spansteps(__m256i a, __m256i b, __m256i width,
-                                                        __mmask8 wide)
-{
-    __m128i low = spansteps(_mm256_castsi256_si128(a), _mm256_castsi256_si128(b),
-                            _mm256_castsi256_si128(width));
-    __m128i high = spansteps(_mm256_extracti128_si256(a, 1), _mm256_extracti128_si256(b, 1),
-                             _mm256_extracti128_si256(width, 1));
-    return _mm256_maskz_mov_epi32(wide,
-                                  _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1));
+    using D = typename Lanes<N>::D;
+    D n = __builtin_convertvector(b, D) - __builtin_convertvector(a, D);
+    auto q = __builtin_convertvector(n / __builtin_convertvector(width, D), typename Lanes<N>::L);
+    return __builtin_convertvector(q, typename Lanes<N>::U);
 }
 
 // Rows set up and waiting to be drawn, in the walk's order: where each
@@ -274,61 +268,59 @@ Rowqueue queue;
     queue.n = 0;
 }
 
-[[AVX512, gnu::always_inline]] inline void store(void* to, __m256i x)
-{
-    _mm256_storeu_si256(static_cast<__m256i*>(to), x);
-}
-
-// Queues the rows of a triangle near the origin, drawing the queue first
-// when it has no room for a block.
+// Queues the rows of a triangle near the origin, N at a time, drawing the
+// queue first when it has no room for a block.
+template <int N>
 [[AVX512]] inline void queuerows(const Corner2* c1, const Corner2* c2, const Corner2* c3,
                                  Uint16* dst, const Uint16* tex)
 {
+    using I = typename Lanes<N>::I;
+    using U = typename Lanes<N>::U;
     raster::sortcorners(c1, c2, c3);
     Rowside s12 = rowside(*c1, *c2), s13 = rowside(*c1, *c3), s23 = rowside(*c2, *c3);
     bool longa = s12.dx > s13.dx;
-    const __m256i zero = _mm256_setzero_si256(), one = _mm256_set1_epi32(1);
-    const __m256i lanes = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
-    for (int32_t top = std::max(c1->y, 0), end = std::min(c3->y, SCREEN_H); top < end; top += 8) {
-        __m256i rows = _mm256_add_epi32(_mm256_set1_epi32(top), lanes);
+    U lanes;
+    for (int k = 0; k < N; k++)
+        lanes[k] = uint32_t(k);
+    for (int32_t top = std::max(c1->y, 0), end = std::min(c3->y, SCREEN_H); top < end; top += N) {
+        U rows = uint32_t(top) + lanes;
         // The long side from corner 1 to 3 and the short one, 1 to 2 above
         // corner 2's row and 2 to 3 from it on; a is the left one.
-        __mmask8 lower = _mm256_cmpge_epi32_mask(rows, _mm256_set1_epi32(c2->y));
-        Rowplaces full = places(s13, rows), upper = places(s12, rows), below = places(s23, rows);
-        Rowplaces part{_mm256_mask_mov_epi32(upper.x, lower, below.x),
-                       _mm256_mask_mov_epi32(upper.u, lower, below.u),
-                       _mm256_mask_mov_epi32(upper.v, lower, below.v)};
-        const Rowplaces& a = longa ? full : part;
-        const Rowplaces& b = longa ? part : full;
+        I lower = I(rows) >= c2->y;
+        Rowplaces<N> full = places<N>(s13, rows), upper = places<N>(s12, rows),
+                     below = places<N>(s23, rows);
+        Rowplaces<N> part{lower ? below.x : upper.x, lower ? below.u : upper.u,
+                          lower ? below.v : upper.v};
+        const Rowplaces<N>& a = longa ? full : part;
+        const Rowplaces<N>& b = longa ? part : full;
         // Each row's span as texturespan takes it: the ends in order, the
         // steps over the width, the columns left of the screen stepped over.
-        __m256i xa = _mm256_srai_epi32(a.x, 8), xb = _mm256_srai_epi32(b.x, 8);
-        __mmask8 swap = _mm256_cmpgt_epi32_mask(xa, xb);
-        __m256i u1 = _mm256_mask_mov_epi32(a.u, swap, b.u),
-                u2 = _mm256_mask_mov_epi32(b.u, swap, a.u);
-        __m256i v1 = _mm256_mask_mov_epi32(a.v, swap, b.v),
-                v2 = _mm256_mask_mov_epi32(b.v, swap, a.v);
-        __m256i x1 = _mm256_min_epi32(xa, xb), x2 = _mm256_max_epi32(xa, xb);
-        __m256i width = _mm256_sub_epi32(x2, x1);
-        __mmask8 wide = _mm256_cmpgt_epi32_mask(width, zero);
-        width = _mm256_max_epi32(width, one);
-        __m256i du = spansteps(u1, u2, width, wide), dv = spansteps(v1, v2, width, wide);
-        __m256i last = _mm256_min_epi32(_mm256_max_epi32(x2, _mm256_add_epi32(x1, one)),
-                                        _mm256_set1_epi32(SCREEN_W));
-        __m256i x = _mm256_max_epi32(x1, zero), skipped = _mm256_sub_epi32(x, x1);
-        // The block's eight lanes are stored whole; those past the
-        // triangle's last row are overwritten by the next block queued.
-        if (queue.n > Rowqueue::capacity - 8)
+        I xa = I(a.x) >> 8, xb = I(b.x) >> 8;
+        I swap = xa > xb;
+        I u1 = I(swap ? b.u : a.u), u2 = I(swap ? a.u : b.u);
+        I v1 = I(swap ? b.v : a.v), v2 = I(swap ? a.v : b.v);
+        I x1 = swap ? xb : xa, x2 = swap ? xa : xb;
+        I wide = x2 > x1, width = wide ? x2 - x1 : 1;
+        U du = wide ? spansteps<N>(u1, u2, width) : 0;
+        U dv = wide ? spansteps<N>(v1, v2, width) : 0;
+        I last = wide ? x2 : x1 + 1;
+        last = last < SCREEN_W ? last : SCREEN_W;
+        I x = x1 > 0 ? x1 : 0, count = last - x;
+        U skipped = U(x - x1), u = U(u1) + skipped * du, v = U(v1) + skipped * dv;
+        I start = I(rows * uint32_t(SCREEN_W)) + x;
+        count = count > 0 ? count : 0;
+        // The block's lanes are stored whole; those past the triangle's
+        // last row are overwritten by the next block queued.
+        if (queue.n > Rowqueue::capacity - N)
             drawqueued(dst, tex);
         int at = queue.n;
-        store(queue.u + at, _mm256_add_epi32(u1, _mm256_mullo_epi32(skipped, du)));
-        store(queue.v + at, _mm256_add_epi32(v1, _mm256_mullo_epi32(skipped, dv)));
-        store(queue.du + at, du);
-        store(queue.dv + at, dv);
-        store(queue.count + at, _mm256_max_epi32(_mm256_sub_epi32(last, x), zero));
-        store(queue.start + at,
-              _mm256_add_epi32(_mm256_mullo_epi32(rows, _mm256_set1_epi32(SCREEN_W)), x));
-        queue.n += std::min(end - top, 8);
+        memcpy(queue.start + at, &start, sizeof start);
+        memcpy(queue.count + at, &count, sizeof count);
+        memcpy(queue.u + at, &u, sizeof u);
+        memcpy(queue.v + at, &v, sizeof v);
+        memcpy(queue.du + at, &du, sizeof du);
+        memcpy(queue.dv + at, &dv, sizeof dv);
+        queue.n += std::min(end - top, N);
     }
 }
 #endif
@@ -362,16 +354,17 @@ void scanallplain(const Corner2* c, int count, Uint16* dst, const Uint16* tex)
 }
 
 #if defined(__x86_64__)
-// The same through the queue of rows, with every step of it inlined here;
-// a far triangle is drawn after the rows queued before it.
-[[AVX512, gnu::flatten]] void scanallgathered(const Corner2* c, int count, Uint16* dst,
-                                              const Uint16* tex)
+// The same through the queue of rows, N at a time, with every step of it
+// inlined here; a far triangle is drawn after the rows queued before it.
+template <int N>
+[[AVX512, gnu::flatten]] void scanallqueued(const Corner2* c, int count, Uint16* dst,
+                                            const Uint16* tex)
 {
     for (; count > 0; count--, c += 3) {
         if (raster::facesaway(c[0], c[1], c[2]))
             continue;
         if (nearorigin(c[0]) && nearorigin(c[1]) && nearorigin(c[2])) {
-            queuerows(&c[0], &c[1], &c[2], dst, tex);
+            queuerows<N>(&c[0], &c[1], &c[2], dst, tex);
         } else {
             drawqueued(dst, tex);
             scanfar(c, dst, tex);
@@ -381,10 +374,15 @@ void scanallplain(const Corner2* c, int count, Uint16* dst, const Uint16* tex)
 }
 #endif
 
+// Sixteen rows at a time, but for Intel processors, whose clock drops for
+// 512-bit work and which drew the rings slower in 512-bit vectors.
 raster::Spanpath fastest()
 {
-    return raster::runs(raster::Spanpath::gathered) ? raster::Spanpath::gathered
-                                                    : raster::Spanpath::plain;
+    using raster::Spanpath;
+    if (!raster::runs(Spanpath::queued))
+        return Spanpath::plain;
+    __builtin_cpu_init();
+    return __builtin_cpu_is("intel") ? Spanpath::queued : Spanpath::queuedwide;
 }
 
 } // namespace
@@ -397,7 +395,7 @@ Spanpath texturespans = fastest();
 bool runs(Spanpath path)
 {
 #if defined(__x86_64__)
-    if (path == Spanpath::gathered) {
+    if (path == Spanpath::queued || path == Spanpath::queuedwide) {
         __builtin_cpu_init();
         return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512f") &&
                __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
@@ -422,8 +420,12 @@ void drawtextrvects(const Corner2* corners, int count, const SDL_Surface* textur
     const Uint16* tex = static_cast<const Uint16*>(texture->pixels);
     Uint16* dst = static_cast<Uint16*>(target->pixels);
 #if defined(__x86_64__)
-    if (raster::texturespans == raster::Spanpath::gathered) {
-        scanallgathered(corners, count, dst, tex);
+    if (raster::texturespans == raster::Spanpath::queued) {
+        scanallqueued<8>(corners, count, dst, tex);
+        return;
+    }
+    if (raster::texturespans == raster::Spanpath::queuedwide) {
+        scanallqueued<16>(corners, count, dst, tex);
         return;
     }
 #endif

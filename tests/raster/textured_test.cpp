@@ -321,7 +321,8 @@ TEST(Textured, EveryRowPathAsTheReference)
 {
     const raster::Spanpath fastest = raster::texturespans;
     int ran = 0;
-    for (raster::Spanpath path : {raster::Spanpath::plain, raster::Spanpath::gathered}) {
+    for (raster::Spanpath path :
+         {raster::Spanpath::plain, raster::Spanpath::queued, raster::Spanpath::queuedwide}) {
         if (!raster::runs(path))
             continue;
         ran++;
@@ -352,7 +353,8 @@ TEST(Textured, EveryRowPathAsTheReference)
 TEST(Textured, FacesInOneCallAsOneByOne)
 {
     const raster::Spanpath fastest = raster::texturespans;
-    for (raster::Spanpath path : {raster::Spanpath::plain, raster::Spanpath::gathered}) {
+    for (raster::Spanpath path :
+         {raster::Spanpath::plain, raster::Spanpath::queued, raster::Spanpath::queuedwide}) {
         if (!raster::runs(path))
             continue;
         raster::texturespans = path;
