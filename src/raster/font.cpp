@@ -24,31 +24,13 @@ struct Piece {
     int tx, ty, cols, rows;
 };
 
-// n pixels of a glyph over the target: 0 keeps the target's pixel.
-inline void over(Uint16* __restrict to, const Uint16* __restrict from, int n)
-{
-    for (int k = 0; k < n; k++) {
-        const Uint16 keep = from[k] ? 0 : 0xFFFF;
-        to[k] = Uint16(from[k] | (to[k] & keep));
-    }
-}
-
 // Back font: font pixel 0 is transparent, anything else replaces the target.
 void blitback(const Font& f, const Piece& p, Uint16* dst)
 {
     // Rows outside, columns inside: both the font image and the surface are
-    // stored row by row. A transparent pixel writes the target's own value
-    // back: a select without a branch, which the compiler does eight pixels
-    // at a time, where a branch on the glyph's shape would be mispredicted
-    // at its every edge.
-    for (int r = 0; r < p.rows; r++) {
-        const Uint16* __restrict from = p.src + r * f.rowlen;
-        Uint16* __restrict to = dst + ymult[p.ty + r] + p.tx;
-        int i = 0;
-        for (; i + 8 <= p.cols; i += 8)
-            over(to + i, from + i, 8);
-        over(to + i, from + i, p.cols - i);
-    }
+    // stored row by row.
+    for (int r = 0; r < p.rows; r++)
+        raster::keyedrun(dst + ymult[p.ty + r] + p.tx, p.src + r * f.rowlen, p.cols, 0);
 }
 
 // Big font: optionally XOR the glyph in, then OR in its masked bits; a font

@@ -70,6 +70,26 @@ enum class Spanpath { plain, queued, queuedwide };
 extern Spanpath texturespans;
 bool runs(Spanpath path);
 
+// The n pixels from `from` that are not `key` copied over those from `to`
+// (keyedrun.cpp): eight at a time, or, on x86-64 with AVX-512BW, thirty-two
+// under a mask. `keyedruns` starts as the fastest this processor runs; the
+// tests set each that `runs` in turn.
+enum class Keyedpath { blocks, lanes };
+extern Keyedpath keyedruns;
+bool runs(Keyedpath path);
+void keyedblocks(Uint16* to, const Uint16* from, int n, Uint16 key);
+void keyedlanes(Uint16* to, const Uint16* from, int n, Uint16 key);
+inline void keyedrun(Uint16* to, const Uint16* from, int n, Uint16 key)
+{
+#if defined(__x86_64__)
+    if (keyedruns == Keyedpath::lanes) {
+        keyedlanes(to, from, n, key);
+        return;
+    }
+#endif
+    keyedblocks(to, from, n, key);
+}
+
 } // namespace raster
 
 // Texture-mapped triangle: affine mapping of a 256 x 256 texture; corners

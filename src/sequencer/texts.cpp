@@ -5,10 +5,6 @@
 #include "raster/raster.h"
 #include "sequencer/sequencer.h"
 
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
-
 namespace
 {
 
@@ -54,46 +50,9 @@ const Message second[] = {
     {2700, 2820, &sidekick, {{20, 90, "3D"}, {10, 125, "SHIT"}}},
 };
 
-// Every pixel of a run of blocks of eight is written, the scene's own back
-// where the key shows it: a select by mask, with no branch, over pixels of
-// two pictures that do not overlap, which the compiler does a block at a
-// time. Rows are whole blocks.
+// The parts of a row laid over are whole blocks of eight, of which a row
+// holds a whole number.
 static_assert(SCREEN_W % 8 == 0);
-void keyed(Uint16* __restrict dst, const Uint16* __restrict src, int blocks)
-{
-    for (int b = 0; b < blocks; b++, dst += 8, src += 8)
-        for (int p = 0; p < 8; p++) {
-            const Uint16 key = src[p] == 0xFFFF ? 0xFFFF : 0;
-            dst[p] = Uint16((src[p] & ~key) | (dst[p] & key));
-        }
-}
-
-#if defined(__x86_64__)
-// The same thirty-two pixels at a time, for a processor with AVX-512BW: the
-// picture's pixels that are not the key are stored under a mask, which also
-// leaves out the lanes past the last block.
-[[gnu::target("avx512bw")]] void keyedwide(Uint16* dst, const Uint16* src, int blocks)
-{
-    const int n = blocks * 8;
-    const __m512i key = _mm512_set1_epi16(-1);
-    for (int i = 0; i < n; i += 32) {
-        __mmask32 in = n - i >= 32 ? ~__mmask32(0) : (__mmask32(1) << (n - i)) - 1;
-        __m512i s = _mm512_maskz_loadu_epi16(in, src + i);
-        _mm512_mask_storeu_epi16(dst + i, in & ~_mm512_cmpeq_epi16_mask(s, key), s);
-    }
-}
-#endif
-
-// The fastest of the two this processor runs.
-using Layfunction = void (*)(Uint16*, const Uint16*, int);
-const Layfunction lay = [] {
-#if defined(__x86_64__)
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw"))
-        return Layfunction(keyedwide);
-#endif
-    return Layfunction(keyed);
-}();
 
 // The blocks of each row of a keyed picture around its pixels that are not
 // the key, found at start-up for the demo's own pictures: the rest of the
@@ -136,11 +95,11 @@ void overlaykeyed(const SDL_Surface* picture)
         if (o.picture == picture) {
             for (int y = 0; y < SCREEN_H; y++) {
                 int at = y * SCREEN_W + o.first[y] * 8;
-                lay(dst + at, src + at, o.blocks[y]);
+                raster::keyedrun(dst + at, src + at, o.blocks[y] * 8, 0xFFFF);
             }
             return;
         }
-    lay(dst, src, SCREEN_W * SCREEN_H / 8);
+    raster::keyedrun(dst, src, SCREEN_W * SCREEN_H, 0xFFFF);
 }
 
 void drawtexts1()
