@@ -1,5 +1,6 @@
 // The painter's order of the faces: a permutation of face numbers, sorted
 // far to near every frame, starting from the order the last frame left.
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -216,12 +217,16 @@ template <typename T> int peel(const T* a, const T* most, int lo, int hi)
 const int REACH = 32;
 
 // The last place in lo..hi whose entry in `most`, which never grows from
-// place to place, is at least `below`; the first is. It lies in the n places
-// from `at` on, and halving them picks it without a branch.
+// place to place, is at least `below`; the first is. It is nearly always a
+// few places on, so it is first bracketed by steps that double from lo, then
+// found among the n places from `at` on by halving them without a branch.
 template <typename T> int laststop(const T* most, int lo, int hi, T below)
 {
-    int at = lo;
-    for (int n = hi - lo + 1; n > 1;) {
+    int step = 1;
+    while (step <= hi - lo && most[lo + step] >= below)
+        step *= 2;
+    int at = lo + step / 2;
+    for (int n = std::min(step, hi - lo + 1) - step / 2; n > 1;) {
         int half = n / 2;
         at = most[at + half] >= below ? at + half : at;
         n -= half;
