@@ -19,11 +19,20 @@ namespace raster
 // less the one five places down, the green bits 5-10 need the one six down.
 // Only the low 16 bits of the result count, and the right shifts see no
 // higher bits, so the words may be wider than the pixel or 16-bit lanes.
-template <class W> inline W addsaturatedwords(W a, W b)
+// The sum is taken into `a`, by reference, so that words of any width pass
+// through no call as values (512-bit ones may only where the caller and the
+// callee are both compiled for AVX-512).
+template <class W> [[gnu::always_inline]] inline void addsaturatedinto(W& a, const W& b)
 {
     W over = ((a & b) + (((a ^ b) & 0xF7DE) >> 1)) & 0x8410;
     W full = ((over << 1) - (over >> 4)) | ((over >> 5) & 0x20);
-    return (a + b - (over << 1)) | full;
+    a = (a + b - (over << 1)) | full;
+}
+
+template <class W> inline W addsaturatedwords(W a, W b)
+{
+    addsaturatedinto(a, b);
+    return a;
 }
 
 inline uint16_t addsaturated(uint16_t d, uint16_t f)
@@ -71,9 +80,7 @@ inline void addsaturatedrun(uint16_t* out, const uint16_t* texels, int64_t n)
 
 #if defined(__x86_64__)
 // The same thirty-two at a time, for a processor with AVX-512BW: the last
-// few under a mask, whose lanes past the run neither read nor write. (GCC
-// warns, with -Wpsabi, that the sum of 512-bit words would be passed
-// otherwise than in AVX-512 code; it is only ever inlined here.)
+// few under a mask, whose lanes past the run neither read nor write.
 [[gnu::target("avx512bw")]] inline void addsaturatedrunwide(uint16_t* out, const uint16_t* texels,
                                                             int64_t n)
 {
@@ -82,7 +89,8 @@ inline void addsaturatedrun(uint16_t* out, const uint16_t* texels, int64_t n)
         __mmask32 in = n - i >= 32 ? ~__mmask32(0) : (__mmask32(1) << (n - i)) - 1;
         Wide d = Wide(_mm512_maskz_loadu_epi16(in, out + i));
         Wide f = Wide(_mm512_maskz_loadu_epi16(in, texels + i));
-        _mm512_mask_storeu_epi16(out + i, in, __m512i(addsaturatedwords<Wide>(d, f)));
+        addsaturatedinto(d, f);
+        _mm512_mask_storeu_epi16(out + i, in, __m512i(d));
     }
 }
 #endif

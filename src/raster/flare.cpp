@@ -1,11 +1,5 @@
 // Additive flare sprites: a 64 x 64 glow scaled to a square and added to the
 // screen channel by channel, saturating.
-
-// The sums of the wide runs are inlined into AVX-512 code (addsaturated.h).
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wpsabi"
-#endif
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>

@@ -1,10 +1,4 @@
 // The additive flare sprites.
-
-// The wide run's 512-bit sums are inlined into AVX-512 code.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wpsabi"
-#endif
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
