@@ -379,10 +379,13 @@ template <int N>
 raster::Spanpath fastest()
 {
     using raster::Spanpath;
-    if (!raster::runs(Spanpath::queued))
-        return Spanpath::plain;
-    __builtin_cpu_init();
-    return __builtin_cpu_is("intel") ? Spanpath::queued : Spanpath::queuedwide;
+#if defined(__x86_64__)
+    if (raster::runs(Spanpath::queued)) {
+        __builtin_cpu_init();
+        return __builtin_cpu_is("intel") ? Spanpath::queued : Spanpath::queuedwide;
+    }
+#endif
+    return Spanpath::plain;
 }
 
 } // namespace
