@@ -89,19 +89,32 @@ struct Side {
     int32_t v() const { return int32_t(uint32_t(uv) ^ 0x80000000u); }
 };
 
-// The side from corner j down to corner k, starting at j; a flat one has no
-// steps. Corners on whole pixels are a whole number of rows apart.
-Side side(const Corner2& j, const Corner2& k)
+// The steps per row of the side from corner j down to corner k: x in 24.8,
+// u and v in their own unit. A flat side has none. Corners on whole pixels
+// are a whole number of rows apart.
+struct Sidesteps {
+    int32_t dx = 0;
+    int64_t du = 0, dv = 0;
+};
+
+Sidesteps sidesteps(const Corner2& j, const Corner2& k)
 {
-    Side s{j.x * 256, 0, uint64_t(uint32_t(j.u)) << 32 | (uint32_t(j.v) ^ 0x80000000u), 0};
+    Sidesteps d;
     int32_t rows = k.y - j.y;
     if (rows > 0) {
-        s.dx = (k.x - j.x) * 256 / rows;
-        int64_t du = raster::quotient(int64_t(int32_t(k.u)) - int32_t(j.u), rows);
-        int64_t dv = raster::quotient(int64_t(int32_t(k.v)) - int32_t(j.v), rows);
-        s.duv = (uint64_t(du) << 32) + uint64_t(dv);
+        d.dx = (k.x - j.x) * 256 / rows;
+        d.du = raster::quotient(int64_t(int32_t(k.u)) - int32_t(j.u), rows);
+        d.dv = raster::quotient(int64_t(int32_t(k.v)) - int32_t(j.v), rows);
     }
-    return s;
+    return d;
+}
+
+// The side from corner j down to corner k, starting at j.
+Side side(const Corner2& j, const Corner2& k)
+{
+    Sidesteps d = sidesteps(j, k);
+    return {j.x * 256, d.dx, uint64_t(uint32_t(j.u)) << 32 | (uint32_t(j.v) ^ 0x80000000u),
+            (uint64_t(d.du) << 32) + uint64_t(d.dv)};
 }
 
 // Rows row up to end - 1 between sides a and b, as the general walk takes
@@ -195,14 +208,8 @@ struct Rowside {
 
 Rowside rowside(const Corner2& j, const Corner2& k)
 {
-    Rowside s{j.y, j.x * 256, 0, uint32_t(j.u), 0, uint32_t(j.v), 0};
-    int32_t rows = k.y - j.y;
-    if (rows > 0) {
-        s.dx = (k.x - j.x) * 256 / rows;
-        s.du = uint32_t(raster::quotient(int64_t(int32_t(k.u)) - int32_t(j.u), rows));
-        s.dv = uint32_t(raster::quotient(int64_t(int32_t(k.v)) - int32_t(j.v), rows));
-    }
-    return s;
+    Sidesteps d = sidesteps(j, k);
+    return {j.y, j.x * 256, d.dx, uint32_t(j.u), uint32_t(d.du), uint32_t(j.v), uint32_t(d.dv)};
 }
 
 // N lanes of 32-bit words, signed and not, and of doubles and 64-bit
