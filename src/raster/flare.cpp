@@ -67,10 +67,7 @@ const Uint16* scaled(const Uint16* src, int64_t s, int64_t step)
 
 #if defined(__x86_64__)
 // Whether the kept glows are added thirty-two pixels at a time.
-const bool wide = [] {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx512bw");
-}();
+const bool wide = raster::hasavx512bw();
 #endif
 
 } // namespace

@@ -42,16 +42,7 @@ void keyedblocks(Uint16* __restrict to, const Uint16* __restrict from, int n, Ui
 }
 #endif
 
-bool runs(Keyedpath path)
-{
-#if defined(__x86_64__)
-    if (path == Keyedpath::lanes) {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx512bw");
-    }
-#endif
-    return path == Keyedpath::blocks;
-}
+bool runs(Keyedpath path) { return path == Keyedpath::blocks || hasavx512bw(); }
 
 Keyedpath keyedruns = runs(Keyedpath::lanes) ? Keyedpath::lanes : Keyedpath::blocks;
 

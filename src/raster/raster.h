@@ -70,6 +70,10 @@ enum class Spanpath { plain, queued, queuedwide };
 extern Spanpath texturespans;
 bool runs(Spanpath path);
 
+// Whether this processor has AVX-512BW, for the runs of 16-bit pixels
+// thirty-two lanes at a time (processor.cpp); never on other than x86-64.
+bool hasavx512bw();
+
 // The n pixels from `from` that are not `key` copied over those from `to`
 // (keyedrun.cpp): eight at a time, or, on x86-64 with AVX-512BW, thirty-two
 // under a mask. `keyedruns` starts as the fastest this processor runs; the
